@@ -1,0 +1,56 @@
+#include "TextOperations.h"
+
+#include <algorithm>
+
+namespace {
+
+bool IsFolderSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
+
+std::size_t LastSeparator(std::wstring_view path)
+{
+    return path.find_last_of(L"\\/");
+}
+
+}  // namespace
+
+std::wstring qsGetFileName(std::wstring_view path)
+{
+    const std::size_t separator = LastSeparator(path);
+    return std::wstring(separator == std::wstring_view::npos ? path : path.substr(separator + 1));
+}
+
+std::wstring qsGetFilePath(std::wstring_view path)
+{
+    std::size_t separator = LastSeparator(path);
+    if (separator == std::wstring_view::npos) return {};
+    // "C:\x.exe" lives in "C:\", not in "C:" (which names the drive's current folder).
+    const bool driveRoot = separator == 2 && path[1] == L':';
+    if (driveRoot || separator == 0) return std::wstring(path.substr(0, separator + 1));
+    while (separator > 0 && IsFolderSeparator(path[separator - 1])) --separator;
+    return std::wstring(path.substr(0, separator));
+}
+
+std::wstring qsHex4(std::int32_t value)
+{
+    static constexpr wchar_t kDigits[] = L"0123456789ABCDEF";
+    auto bits = static_cast<std::uint32_t>(value);
+    std::wstring text(8, L'0');
+    for (auto it = text.rbegin(); it != text.rend(); ++it, bits >>= 4) *it = kDigits[bits & 0xF];
+    return text;
+}
+
+std::wstring qsFormatVersion(std::uint32_t a, std::uint32_t b, std::uint32_t c)
+{
+    return std::to_wstring(a) + L'.' + std::to_wstring(b) + L'.' + std::to_wstring(c);
+}
+
+std::wstring qsFormatVersionLong(std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t d)
+{
+    return qsFormatVersion(a, b, c) + L'.' + std::to_wstring(d);
+}
+
+std::wstring qsGetStringFromPointer(const wchar_t* buffer, std::size_t capacity)
+{
+    const wchar_t* end = std::find(buffer, buffer + capacity, L'\0');
+    return std::wstring(buffer, end);
+}

@@ -1,0 +1,24 @@
+#pragma once
+// The support library's text operations: plain string work, the same on every system.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The file-name part of a path: what follows its last folder separator (\ or /).
+std::wstring qsGetFileName(std::wstring_view path);
+
+// The folder part of a path, without a final separator except for a drive's root
+// ("C:\"); empty when the path names no folder.
+std::wstring qsGetFilePath(std::wstring_view path);
+
+// Exactly eight upper-case hexadecimal digits of the 32-bit pattern.
+std::wstring qsHex4(std::int32_t value);
+
+// "a.b.c" and "a.b.c.d", decimal, in the order given.
+std::wstring qsFormatVersion(std::uint32_t a, std::uint32_t b, std::uint32_t c);
+std::wstring qsFormatVersionLong(std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t d);
+
+// The text of a fixed character buffer up to its first NUL (the whole buffer if it
+// holds none): never reads past `capacity` characters.
+std::wstring qsGetStringFromPointer(const wchar_t* buffer, std::size_t capacity);

@@ -1,0 +1,23 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "../ProgramError.h"
+
+// The system's own description of an error code (FormatMessageW), without the final
+// line break; a fallback text when the system has none.
+std::wstring SystemErrorDescription(DWORD code);
+
+// A failed Windows call: the call's name and the system's description of the code.
+class SystemError : public ProgramError {
+public:
+    SystemError(std::wstring_view operation, DWORD code);
+    DWORD Code() const noexcept { return code_; }
+
+private:
+    DWORD code_;
+};
+
+[[noreturn]] void ThrowLastError(std::wstring_view operation);

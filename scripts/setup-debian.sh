@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Prepares a Debian 12 machine for building and testing Vennick:
+#   - installs the missing packages (cross compiler, Wine, Xvfb, test tools);
+#   - generates the Russian locale (the Windows tests need code pages 1251/866);
+#   - creates the project's own Wine prefix under the build folder, with Wine's fonts.
+# Safe to run again: every step is skipped when its result is already there.
+# Usage: scripts/setup-debian.sh [build-dir]   (default: build)
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$root/build}
+
+packages=(
+  cmake make g++ clang libclang-rt-14-dev googletest
+  g++-mingw-w64-x86-64-posix wine
+  xvfb xauth xdotool imagemagick fonts-wine locales
+)
+
+sudo_if_needed() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  sudo_if_needed apt-get update -qq
+  sudo_if_needed env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+if ! locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then
+  echo "setup: generating the ru_RU.UTF-8 locale"
+  sudo_if_needed localedef -i ru_RU -f UTF-8 ru_RU.UTF-8
+fi
+
+# shellcheck source=scripts/wine-env.sh
+. "$root/scripts/wine-env.sh" "$build"
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  echo "setup: creating the Wine prefix $WINEPREFIX"
+  mkdir -p "$WINEPREFIX"
+  wineboot -i >/dev/null 2>&1
+  wineserver -w
+fi
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+if [ ! -f "$fonts/tahoma.ttf" ]; then
+  mkdir -p "$fonts"
+  cp /usr/share/wine/fonts/* "$fonts/"
+fi

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test, on a fresh Debian 12 machine too:
+#   1. the plain logic natively, with AddressSanitizer/UBSan, plus bounded fuzzing;
+#   2. the Windows program cross-built with MinGW-w64, its tests run under Wine with a
+#      virtual X server (the window tests need a display).
+# Usage: scripts/test.sh            (build folder: ./build, or $VENNICK_BUILD_DIR)
+#        VENNICK_TESTS=<ctest -R regex> scripts/test.sh   to run some tests only
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${VENNICK_BUILD_DIR:-$root/build}
+jobs=${VENNICK_JOBS:-2}
+filter=(); [ -n "${VENNICK_TESTS:-}" ] && filter=(-R "$VENNICK_TESTS")
+
+"$root/scripts/setup-debian.sh" "$build"
+
+echo "== native build: plain logic, sanitizers, fuzzing"
+cmake -S "$root" -B "$build/native" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+  -DVENNICK_SANITIZE=ON -DVENNICK_FUZZ=ON >/dev/null
+cmake --build "$build/native" -j "$jobs"
+ctest --test-dir "$build/native" --output-on-failure -j "$jobs" "${filter[@]}"
+
+echo "== Windows build (MinGW-w64), tests under Wine"
+"$root/scripts/build-windows.sh" "$build"
+
+. "$root/scripts/wine-env.sh" "$build"
+. "$root/scripts/virtual-display.sh"
+start_virtual_display
+trap 'wineserver -k 2>/dev/null || true; stop_virtual_display' EXIT
+# One wineserver for the whole run: without it every test pays for a new one.
+wineserver -k 2>/dev/null || true
+wineserver -p
+wine cmd /c exit
+ctest --test-dir "$build/windows" --output-on-failure "${filter[@]}"

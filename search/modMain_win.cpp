@@ -1,0 +1,25 @@
+#include <optional>
+
+#include "../platform/component/FileVersionInfo.h"
+#include "../platform/support/ProcessOperations.h"
+#include "modEnumProcessesNT.h"
+#include "modMain.h"
+
+namespace {
+
+std::optional<ModuleVersion> ReadModuleVersion(const std::wstring& path)
+{
+    FileVersionInfo info;
+    if (!info.ReadVersion(path)) return std::nullopt;
+    return ModuleVersion{info.Major(), info.Minor(), info.Build(), info.Revision()};
+}
+
+}  // namespace
+
+void SearchModule(ResultsList& list, const std::wstring& spec, bool partial)
+{
+    qsEnableDebugPrivilege(true);
+    ModuleVersionTexts versions(ReadModuleVersion);
+    const SearchRequest search{list, versions, spec, partial};
+    EnumProcessesNT(search);
+}

@@ -1,0 +1,198 @@
+// The NT enumerator's failure paths, through a fake of the process-status calls.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+
+#include "fixtures/RecordingMessageBoxes.h"
+#include "platform/win/ProcessStatus.h"
+#include "search/MemoryResultsList.h"
+#include "search/modMain.h"
+#include "search/modPackProcessInfo.h"
+
+namespace {
+
+// A made-up module path; nullopt for a module whose path cannot be read.
+using FakeModule = std::optional<std::wstring>;
+
+struct FakeProcess {
+    DWORD id = 0;
+    std::vector<FakeModule> modules;  // the first one is the program
+    bool openable = true;
+    bool firstModuleFails = false;
+    bool moduleListFails = false;
+};
+
+// Made-up processes behind the process-status calls. Opened processes get real
+// handles (to the test process itself), so the enumerator's owners close real handles.
+class FakeProcessStatus final : public ProcessStatus {
+public:
+    FakeProcessStatus() : override_(*this) {}
+
+    bool ListProcesses(DWORD* ids, DWORD bytes, DWORD* bytesWritten) override
+    {
+        if (listingFails) return false;
+        const std::size_t count = std::min<std::size_t>(processes.size(), bytes / sizeof(DWORD));
+        for (std::size_t i = 0; i < count; ++i) ids[i] = processes[i].id;
+        *bytesWritten = static_cast<DWORD>(count * sizeof(DWORD));
+        return true;
+    }
+
+    UniqueHandle OpenProcess(DWORD access, DWORD processId) override
+    {
+        accesses.push_back(access);
+        for (FakeProcess& process : processes) {
+            if (process.id != processId || !process.openable) continue;
+            HANDLE handle = nullptr;
+            DuplicateHandle(GetCurrentProcess(), GetCurrentProcess(), GetCurrentProcess(), &handle, 0, FALSE,
+                            DUPLICATE_SAME_ACCESS);
+            open_[handle] = &process;
+            return UniqueHandle(handle);
+        }
+        return UniqueHandle();
+    }
+
+    bool ListModules(HANDLE handle, HMODULE* modules, DWORD bytes, DWORD* bytesNeeded) override
+    {
+        const FakeProcess& process = *open_.at(handle);
+        const bool firstOnly = bytes == sizeof(HMODULE);
+        if (firstOnly ? process.firstModuleFails : process.moduleListFails) return false;
+        if (!firstOnly) listBufferBytes = bytes;
+        const std::size_t capacity = bytes / sizeof(HMODULE);
+        for (std::size_t i = 0; i < std::min(capacity, process.modules.size()); ++i) modules[i] = HandleOf(i);
+        *bytesNeeded = static_cast<DWORD>(process.modules.size() * sizeof(HMODULE));
+        return true;
+    }
+
+    DWORD ModuleFileName(HANDLE handle, HMODULE module, wchar_t* buffer, DWORD capacity) override
+    {
+        const FakeProcess& process = *open_.at(handle);
+        const std::size_t index = IndexOf(module);
+        highestModuleAsked = std::max(highestModuleAsked, index);
+        if (index >= process.modules.size()) {
+            ADD_FAILURE() << "asked for a module the process never listed";
+            return 0;
+        }
+        const FakeModule& path = process.modules[index];
+        if (!path || path->size() >= capacity) return 0;
+        std::copy(path->begin(), path->end(), buffer);
+        buffer[path->size()] = L'\0';
+        return static_cast<DWORD>(path->size());
+    }
+
+    std::vector<FakeProcess> processes;
+    bool listingFails = false;
+    std::vector<DWORD> accesses;
+    DWORD listBufferBytes = 0;
+    std::size_t highestModuleAsked = 0;
+
+private:
+    static HMODULE HandleOf(std::size_t index) { return reinterpret_cast<HMODULE>((index + 1) << 16); }
+    static std::size_t IndexOf(HMODULE module) { return (reinterpret_cast<std::uintptr_t>(module) >> 16) - 1; }
+
+    std::map<HANDLE, FakeProcess*> open_;
+    Seam<ProcessStatus>::Override override_;
+};
+
+MemoryResultsList Search(const std::wstring& spec, bool partial = false)
+{
+    MemoryResultsList list;
+    SearchModule(list, spec, partial);
+    return list;
+}
+
+std::vector<DWORD> ProcessIdsOf(const MemoryResultsList& list)
+{
+    std::vector<DWORD> ids;
+    for (int row = 1; row <= list.RowCount(); ++row) ids.push_back(static_cast<DWORD>(UnpackProcessID(list.Tag(row))));
+    return ids;
+}
+
+}  // namespace
+
+TEST(EnumProcessesNTFailures, FailedProcessListingShowsTheMessageAndAddsNoRows)
+{
+    FakeProcessStatus fake;
+    fake.listingFails = true;
+    fake.processes.push_back({10, {L"C:\\a\\a.exe", L"C:\\a\\x.dll"}});
+    RecordingMessageBoxes boxes;
+
+    EXPECT_EQ(Search(L"x.dll").RowCount(), 0);
+
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, L"Can't enum processes!");
+    EXPECT_EQ(boxes.shown[0].style, 16u);
+}
+
+TEST(EnumProcessesNTFailures, ProcessesThatCannotBeExaminedAreSkippedSilently)
+{
+    FakeProcessStatus fake;
+    fake.processes.push_back({0, {L"C:\\idle.exe", L"C:\\a\\x.dll"}, false});
+    fake.processes.push_back({20, {L"C:\\a\\first.exe", L"C:\\a\\x.dll"}, true, true});
+    fake.processes.push_back({30, {L"C:\\a\\list.exe", L"C:\\a\\x.dll"}, true, false, true});
+    fake.processes.push_back({40, {L"C:\\a\\good.exe", L"C:\\a\\x.dll"}});
+    RecordingMessageBoxes boxes;
+
+    const MemoryResultsList list = Search(L"x.dll");
+
+    EXPECT_EQ(ProcessIdsOf(list), std::vector<DWORD>{40});
+    EXPECT_EQ(list.Text(1), L"good.exe");
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(fake.accesses, (std::vector<DWORD>{0x410, 0x410, 0x410, 0x410}));
+}
+
+TEST(EnumProcessesNTFailures, UnreadablePathsAreEmpty)
+{
+    FakeProcessStatus fake;
+    fake.processes.push_back({50, {std::nullopt, L"C:\\a\\x.dll", std::nullopt}});
+
+    const MemoryResultsList named = Search(L"x.dll");
+    ASSERT_EQ(named.RowCount(), 1) << "the unreadable module matches no non-empty specification";
+    EXPECT_EQ(named.Text(1), L"");
+    EXPECT_EQ(named.Tag(1), L"&H00000032|") << "rows of a process whose program path is unknown";
+
+    const MemoryResultsList all = Search(L"");
+    EXPECT_EQ(all.RowCount(), 3) << "the empty specification matches even empty paths";
+    EXPECT_EQ(all.SubItem(3, 2), L"");
+}
+
+TEST(EnumProcessesNTFailures, OnlyTheFirst2048ModulesAreExamined)
+{
+    FakeProcessStatus fake;
+    FakeProcess big{60, {L"C:\\big\\big.exe"}};
+    for (int i = 1; i < 3000; ++i) big.modules.emplace_back(L"C:\\big\\m" + std::to_wstring(i) + L".dll");
+    big.modules[2047] = L"C:\\big\\last_examined.dll";
+    big.modules[2048] = L"C:\\big\\beyond.dll";
+    fake.processes.push_back(big);
+
+    EXPECT_EQ(Search(L"last_examined.dll").RowCount(), 1);
+    EXPECT_EQ(Search(L"beyond.dll").RowCount(), 0);
+    EXPECT_EQ(fake.listBufferBytes, 2048 * sizeof(HMODULE));
+    EXPECT_EQ(fake.highestModuleAsked, 2047u);
+}
+
+TEST(EnumProcessesNTFailures, OnlyTheFirst1024ProcessesAreExamined)
+{
+    FakeProcessStatus fake;
+    for (DWORD id = 1; id <= 1500; ++id) fake.processes.push_back({id * 4, {L"C:\\p.exe", L"C:\\x.dll"}});
+
+    const MemoryResultsList list = Search(L"x.dll");
+
+    EXPECT_EQ(list.RowCount(), 1024);
+    EXPECT_EQ(UnpackProcessID(list.Tag(1024)), 1024 * 4);
+    EXPECT_EQ(fake.accesses.size(), 1024u);
+}
+
+TEST(EnumProcessesNTFailures, EveryOpenedProcessHandleIsClosed)
+{
+    FakeProcessStatus fake;
+    for (DWORD id = 1; id <= 50; ++id) {
+        fake.processes.push_back({id, {L"C:\\p.exe", L"C:\\x.dll"}, true, id % 3 == 0, id % 5 == 0});
+    }
+    DWORD before = 0;
+    DWORD after = 0;
+    ASSERT_TRUE(GetProcessHandleCount(GetCurrentProcess(), &before));
+    Search(L"x.dll");
+    ASSERT_TRUE(GetProcessHandleCount(GetCurrentProcess(), &after));
+    EXPECT_EQ(after, before);
+}

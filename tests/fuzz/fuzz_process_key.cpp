@@ -1,0 +1,21 @@
+// Unpacking must never fail or read outside the key, whatever the key holds, and
+// packing must round-trip every id and text.
+#include <cstdlib>
+#include <cstring>
+
+#include "FuzzText.h"
+#include "search/modPackProcessInfo.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::wstring key = TextFromBytes(data, size);
+    UnpackProcessID(key);
+    const std::wstring text = UnpackProcessText(key);
+    if (key.size() > 11 && text != key.substr(11)) std::abort();
+
+    std::int32_t id = 0;
+    if (size >= sizeof id) std::memcpy(&id, data, sizeof id);
+    const std::wstring packed = PackProcessInfo(id, key);
+    if (UnpackProcessID(packed) != id || UnpackProcessText(packed) != key) std::abort();
+    return 0;
+}

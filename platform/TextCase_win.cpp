@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "win/SystemError.h"
+#include "platform/win/SystemError.h"
 
 std::wstring ToUpperCase(std::wstring_view text)
 {

@@ -42,6 +42,13 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineboot -i >/dev/null 2>&1
   wineserver -w
 fi
+# Every program of the prefix runs inside one virtual desktop: windows get frames, a
+# taskbar and a tray without a window manager, and no X focus round trips.
+if ! grep -q '"Default"="1024x768"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+  wineserver -w
+fi
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
 if [ ! -f "$fonts/tahoma.ttf" ]; then
   mkdir -p "$fonts"

@@ -1,6 +1,6 @@
 #include "ModuleVersionTexts.h"
 
-#include "../platform/support/TextOperations.h"
+#include "platform/support/TextOperations.h"
 
 std::wstring VersionText(const std::optional<ModuleVersion>& version)
 {

@@ -3,9 +3,9 @@
 #include <array>
 #include <vector>
 
-#include "../platform/support/TextOperations.h"
-#include "../platform/win/MessageBoxes.h"
-#include "../platform/win/ProcessStatus.h"
+#include "platform/support/TextOperations.h"
+#include "platform/win/MessageBoxes.h"
+#include "platform/win/ProcessStatus.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "modMain.h"
 
-#include "../platform/TextCase.h"
-#include "../platform/support/TextOperations.h"
+#include "platform/TextCase.h"
+#include "platform/support/TextOperations.h"
 #include "modPackProcessInfo.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <optional>
 
-#include "../platform/component/FileVersionInfo.h"
-#include "../platform/support/ProcessOperations.h"
+#include "platform/component/FileVersionInfo.h"
+#include "platform/support/ProcessOperations.h"
 #include "modEnumProcessesNT.h"
 #include "modMain.h"
 

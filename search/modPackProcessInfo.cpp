@@ -3,7 +3,7 @@
 #include <limits>
 #include <optional>
 
-#include "../platform/support/TextOperations.h"
+#include "platform/support/TextOperations.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "../Seam.h"
+#include "platform/Seam.h"
 
 // Facts about where the program runs. A seam, so that tests can take both answers.
 class HostEnvironment {

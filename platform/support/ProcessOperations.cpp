@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
-#include "../win/UniqueResource.h"
+#include <vector>
+
+#include "platform/win/SystemError.h"
+#include "platform/win/UniqueResource.h"
 
 bool qsEnableDebugPrivilege(bool enable)
 {
@@ -19,4 +22,15 @@ bool qsEnableDebugPrivilege(bool enable)
     // the last error tells.
     if (!AdjustTokenPrivileges(token.get(), FALSE, &privileges, sizeof privileges, nullptr, nullptr)) return false;
     return GetLastError() == ERROR_SUCCESS;
+}
+
+std::wstring qsGetEXEModuleFullFileName()
+{
+    std::vector<wchar_t> buffer(MAX_PATH);
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0) ThrowLastError(L"GetModuleFileName");
+        if (length < buffer.size()) return std::wstring(buffer.data(), length);
+        buffer.resize(buffer.size() * 2);  // the path was cut: try a larger buffer
+    }
 }

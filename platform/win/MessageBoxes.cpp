@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "../AppIdentity.h"
+#include "platform/AppIdentity.h"
 
 namespace {
 
@@ -13,7 +13,15 @@ public:
     int Show(std::wstring_view text, UINT style) override
     {
         const std::wstring terminated(text);
-        return MessageBoxW(g_owner, terminated.c_str(), app::kTitle, style);
+        MSGBOXPARAMSW box{};
+        box.cbSize = sizeof box;
+        box.hwndOwner = g_owner;
+        box.hInstance = GetModuleHandleW(nullptr);
+        box.lpszText = terminated.c_str();
+        box.lpszCaption = app::kTitle;
+        box.dwStyle = style;
+        box.lpszIcon = kProgramIcon;  // used with MB_USERICON only
+        return MessageBoxIndirectW(&box);
     }
 };
 

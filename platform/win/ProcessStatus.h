@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "../Seam.h"
+#include "platform/Seam.h"
 #include "UniqueResource.h"
 
 // The process-status calls (PSAPI) that the module search makes: a seam, so that tests

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "../ProgramError.h"
+#include "platform/ProgramError.h"
 
 // The system's own description of an error code (FormatMessageW), without the final
 // line break; a fallback text when the system has none.

@@ -1,0 +1,46 @@
+#include "Dpi.h"
+
+namespace {
+
+// Functions of Windows 10 (1607) and later, looked up at run time so that the program
+// also starts on Windows 7.
+template <class Function>
+Function User32Function(const char* name)
+{
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+}
+
+}  // namespace
+
+UINT SystemDpi()
+{
+    using GetDpiForSystemFn = UINT(WINAPI*)();
+    static const auto getDpiForSystem = User32Function<GetDpiForSystemFn>("GetDpiForSystem");
+    if (getDpiForSystem != nullptr) return getDpiForSystem();
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
+}
+
+UINT DpiOfWindow(HWND hwnd)
+{
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = User32Function<GetDpiForWindowFn>("GetDpiForWindow");
+    if (getDpiForWindow != nullptr) {
+        const UINT dpi = getDpiForWindow(hwnd);
+        if (dpi != 0) return dpi;
+    }
+    return SystemDpi();
+}
+
+SIZE WindowSizeForClient(SIZE client, DWORD style, DWORD exStyle, UINT dpi)
+{
+    using AdjustForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+    static const auto adjustForDpi = User32Function<AdjustForDpiFn>("AdjustWindowRectExForDpi");
+    RECT rect{0, 0, client.cx, client.cy};
+    if (adjustForDpi == nullptr || !adjustForDpi(&rect, style, FALSE, exStyle, dpi)) {
+        AdjustWindowRectEx(&rect, style, FALSE, exStyle);
+    }
+    return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}

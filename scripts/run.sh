@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds Vennick and starts it under Wine.
+#   With a display (DISPLAY set): the program opens there; arguments are its command line.
+#   Without one: it runs on a virtual X server, and after a few seconds a screenshot of
+#   Wine's virtual desktop with the window is saved to build/screenshots/vennick.png.
+# Usage: scripts/run.sh [module-specification]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${VENNICK_BUILD_DIR:-$root/build}
+"$root/scripts/setup-debian.sh" "$build"
+"$root/scripts/build-windows.sh" "$build"
+. "$root/scripts/wine-env.sh" "$build"
+program="$build/windows/bin/vennick.exe"
+
+if [ -n "${DISPLAY:-}" ]; then
+  exec wine "$program" "$@"
+fi
+
+. "$root/scripts/virtual-display.sh"
+start_virtual_display
+trap 'wineserver -k 2>/dev/null || true; stop_virtual_display' EXIT
+wineserver -k 2>/dev/null || true
+wine "$program" "$@" &
+sleep "${VENNICK_SHOT_DELAY:-6}"
+mkdir -p "$build/screenshots"
+import -window root -crop 1024x768+0+0 "$build/screenshots/vennick.png"
+echo "screenshot: $build/screenshots/vennick.png"

@@ -1,0 +1,15 @@
+#include "KeyShortcuts.h"
+
+namespace {
+constexpr int kKeyF1 = 0x70;
+constexpr int kKeyEscape = 0x1B;
+constexpr int kKeyEnter = 0x0D;
+}  // namespace
+
+FormShortcut ShortcutFor(int keyCode, int shift)
+{
+    if (keyCode == kKeyF1 && shift == kShiftMask) return FormShortcut::ShowAbout;
+    if (keyCode == kKeyEscape && shift == 0) return FormShortcut::Unload;
+    if (keyCode == kKeyEnter && shift == kCtrlMask) return FormShortcut::PressSearch;
+    return FormShortcut::None;
+}

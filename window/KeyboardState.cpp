@@ -1,0 +1,21 @@
+#include "KeyboardState.h"
+
+#include <windows.h>
+
+namespace {
+
+class SystemKeyboardState final : public KeyboardState {
+public:
+    // Only the "held now" bit: the low bit means "pressed at some time since the last
+    // query" (a Ctrl+V that pasted the name, say), not a held key.
+    bool IsControlDown() override { return (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0; }
+};
+
+}  // namespace
+
+template <>
+KeyboardState& Seam<KeyboardState>::Default()
+{
+    static SystemKeyboardState keyboard;
+    return keyboard;
+}

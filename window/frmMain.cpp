@@ -1,0 +1,327 @@
+#include "frmMain.h"
+
+#include <commctrl.h>
+
+#include "KeyShortcuts.h"
+#include "KeyboardState.h"
+#include "modListViewSupport.h"
+#include "platform/AppIdentity.h"
+#include "platform/Twips.h"
+#include "platform/component/SettingsStore.h"
+#include "platform/support/HostEnvironment.h"
+#include "platform/support/WindowOperations.h"
+#include "platform/win/Dpi.h"
+#include "platform/win/Gdi.h"
+#include "platform/win/MessageBoxes.h"
+#include "platform/win/SystemError.h"
+#include "platform/win/UserFeedback.h"
+#include "search/modMain.h"
+
+using frm_main::Control;
+
+namespace {
+
+constexpr const wchar_t* kWindowClass = L"VennickMain";
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+struct ControlKind {
+    const wchar_t* windowClass;
+    DWORD style;
+    DWORD exStyle;
+};
+
+ControlKind KindOf(Control control)
+{
+    constexpr DWORD kButton = WS_TABSTOP | WS_DISABLED | BS_PUSHBUTTON;
+    switch (control) {
+    case Control::lblTag: return {WC_STATICW, SS_LEFT | SS_NOPREFIX, 0};
+    case Control::txtModuleSpec: return {WC_EDITW, WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case Control::cmdSearch: return {WC_BUTTONW, WS_TABSTOP | WS_DISABLED | BS_DEFPUSHBUTTON, 0};
+    case Control::lvProcesses:
+        return {WC_LISTVIEWW, WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE};
+    case Control::cmdSaveBAT:
+    case Control::cmdKill:
+    case Control::cmdLaunch: return {WC_BUTTONW, kButton, 0};
+    }
+    throw ProgramError(L"Unknown control.");
+}
+
+int PointsToPixels(int points, UINT dpi) { return MulDiv(points, static_cast<int>(dpi), 72); }
+
+}  // namespace
+
+int CurrentShiftMask()
+{
+    return (GetKeyState(VK_SHIFT) < 0 ? kShiftMask : 0) | (GetKeyState(VK_CONTROL) < 0 ? kCtrlMask : 0) |
+           (GetKeyState(VK_MENU) < 0 ? kAltMask : 0);
+}
+
+bool frmMain::Load()
+{
+    const UINT dpi = SystemDpi();
+    const SIZE client{TwipsToPixels(frm_main::kClientWidthTwips, static_cast<int>(dpi)),
+                      TwipsToPixels(frm_main::kClientHeightTwips, static_cast<int>(dpi))};
+    const SIZE outer = WindowSizeForClient(client, kWindowStyle, 0, dpi);
+    return CreateWindowOfClass(kWindowClass, nullptr, 0, kWindowStyle, frm_main::kCaption, CW_USEDEFAULT,
+                               CW_USEDEFAULT, outer.cx, outer.cy);
+}
+
+void frmMain::Show()
+{
+    ShowWindow(Handle(), SW_SHOWNORMAL);
+    UpdateWindow(Handle());
+    SetFocus(ControlHandle(Control::txtModuleSpec));
+}
+
+bool frmMain::PreTranslateMessage(MSG& message)
+{
+    if (Handle() == nullptr) return false;
+    const bool ours = message.hwnd == Handle() || IsChild(Handle(), message.hwnd);
+    if (ours && (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN)) {
+        const int keyCode = static_cast<int>(message.wParam);
+        const int shift = CurrentShiftMask();
+        RunGuarded([&] { Form_KeyDown(keyCode, shift); });
+        if (Handle() == nullptr) return true;  // Esc unloaded the window
+        // The default button answers a plain Enter only: Ctrl+Enter's one search is the
+        // key handler's own press, and Enter with other modifiers does nothing.
+        if (keyCode == VK_RETURN && shift != 0) return true;
+    }
+    return IsDialogMessageW(Handle(), &message) != FALSE;
+}
+
+HWND frmMain::ControlHandle(Control control) const { return GetDlgItem(Handle(), static_cast<int>(control)); }
+
+LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        SetMessageOwner(Handle());
+        CreateControls();
+        ApplyLayout(DpiOfWindow(Handle()));
+        Form_Load();
+        return 0;
+    case WM_DESTROY:
+        Form_Unload();
+        return 0;
+    case WM_PAINT:
+        Form_Paint();
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;  // the paint handler covers the whole client area
+    case WM_ACTIVATE:
+        Form_Activate(LOWORD(wParam) != WA_INACTIVE);
+        return 0;
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        return 0;
+    case DM_GETDEFID:
+        return MAKELRESULT(static_cast<int>(Control::cmdSearch), DC_HASDEFID);
+    case WM_CTLCOLORSTATIC:
+        if (reinterpret_cast<HWND>(lParam) == ControlHandle(Control::lblTag)) {
+            const auto dc = reinterpret_cast<HDC>(wParam);
+            SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+            SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        }
+        break;
+    case WM_SETCURSOR:
+        if (IsWaitCursorOn()) {
+            SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+            return TRUE;
+        }
+        break;
+    case WM_DPICHANGED:
+        Form_DpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    default:
+        break;
+    }
+    return Default(message, wParam, lParam);
+}
+
+void frmMain::CreateControls()
+{
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    for (const frm_main::ControlDesign& design : frm_main::kControls) {
+        const ControlKind kind = KindOf(design.id);
+        const HWND control = CreateWindowExW(kind.exStyle, kind.windowClass, design.caption,
+                                             WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, Handle(),
+                                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), instance, nullptr);
+        if (control == nullptr) ThrowLastError(L"CreateWindowEx");
+    }
+    processes_ = std::make_unique<ListViewResultsList>(ControlHandle(Control::lvProcesses));
+}
+
+RECT frmMain::PixelRect(const frm_main::TwipRect& place) const
+{
+    const int dpi = static_cast<int>(dpi_);
+    const int left = TwipsToPixels(place.left, dpi);
+    const int top = TwipsToPixels(place.top, dpi);
+    return RECT{left, top, left + TwipsToPixels(place.width, dpi), top + TwipsToPixels(place.height, dpi)};
+}
+
+void frmMain::ApplyLayout(UINT dpi)
+{
+    dpi_ = dpi;
+    UniqueGdiObject font(CreateFontW(-PointsToPixels(frm_main::kFontPoints, dpi), 0, 0, 0, frm_main::kFontWeight, FALSE,
+                                     FALSE, FALSE, frm_main::kFontCharset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, frm_main::kFontFace));
+    if (!font) ThrowLastError(L"CreateFont");
+    for (const frm_main::ControlDesign& design : frm_main::kControls) {
+        const HWND control = ControlHandle(design.id);
+        const RECT place = PixelRect(design.place);
+        SetWindowPos(control, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    }
+    font_ = std::move(font);  // the old font goes only once no control uses it
+}
+
+void frmMain::EnableControl(Control control, bool enable)
+{
+    const HWND handle = ControlHandle(control);
+    // Keyboard focus on a disabled control would be lost: it goes to the box instead.
+    if (!enable && GetFocus() == handle) SetFocus(ControlHandle(Control::txtModuleSpec));
+    EnableWindow(handle, enable ? TRUE : FALSE);
+}
+
+std::wstring frmMain::ControlText(Control control) const
+{
+    const HWND handle = ControlHandle(control);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(handle)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(handle, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void frmMain::Form_Load()
+{
+    qsCenterFormEx(Handle());
+    if (!qsIsInIDE()) qsSetWindowResIconAll(Handle(), kProgramIcon);
+    qsFixUserControlsContainerWindow();
+    InitProcessesList();
+    if (qsIsInIDE()) SetWindowTextW(ControlHandle(Control::txtModuleSpec), frm_main::kSampleSpecification);
+}
+
+void frmMain::Form_Unload()
+{
+    SaveProcessesListLayout();
+    SetMessageOwner(nullptr);
+    PostQuitMessage(0);
+}
+
+void frmMain::Form_Paint()
+{
+    const PaintContext paint(Handle());
+    const HDC dc = paint.Dc();
+    // The background shows the desktop's pattern or wallpaper, aligned with the screen.
+    PaintDesktop(dc);
+
+    const RECT band = PixelRect(frm_main::kBackgroundBand);
+    const SelectedObject brush(dc, GetStockObject(DC_BRUSH));
+    const SelectedObject pen(dc, GetStockObject(DC_PEN));
+    SetDCBrushColor(dc, GetSysColor(COLOR_BTNFACE));
+    SetDCPenColor(dc, GetSysColor(COLOR_BTNTEXT));
+    Rectangle(dc, band.left, band.top, band.right, band.bottom);
+}
+
+void frmMain::Form_Activate(bool active)
+{
+    const HWND focus = GetFocus();
+    if (!active) {
+        if (focus != nullptr && IsChild(Handle(), focus)) focusedControl_ = focus;
+        return;
+    }
+    const bool remembered = focusedControl_ != nullptr && IsWindow(focusedControl_) && IsWindowEnabled(focusedControl_);
+    SetFocus(remembered ? focusedControl_ : ControlHandle(Control::txtModuleSpec));
+}
+
+void frmMain::Form_DpiChanged(UINT dpi, const RECT& suggested)
+{
+    const HWND list = processes_->Handle();
+    const int columns = static_cast<int>(std::size(frm_main::kProcessesColumns));
+    for (int column = 0; column < columns; ++column) {
+        const int width = static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0));
+        SendMessageW(list, LVM_SETCOLUMNWIDTH, column, MulDiv(width, static_cast<int>(dpi), static_cast<int>(dpi_)));
+    }
+    ApplyLayout(dpi);
+    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void frmMain::Form_KeyDown(int keyCode, int shift)
+{
+    switch (ShortcutFor(keyCode, shift)) {
+    case FormShortcut::ShowAbout:
+        if (!aboutBox_) aboutBox_.emplace();
+        aboutBox_->ShowAbout(L"", app::kAuthor);
+        break;
+    case FormShortcut::Unload:
+        DestroyWindow(Handle());
+        break;
+    case FormShortcut::PressSearch:
+        if (IsWindowEnabled(ControlHandle(Control::cmdSearch))) cmdSearch_Click();
+        break;
+    case FormShortcut::None:
+        break;
+    }
+}
+
+void frmMain::OnCommand(int id, int code, HWND control)
+{
+    if (id == static_cast<int>(Control::txtModuleSpec)) {
+        if (code == EN_CHANGE) txtModuleSpec_Change();
+        if (code == EN_SETFOCUS) txtModuleSpec_GotFocus();
+        return;
+    }
+    // A disabled button never clicks, whatever sent the command (Enter, say).
+    if (code != BN_CLICKED || control == nullptr || !IsWindowEnabled(control)) return;
+    if (id == static_cast<int>(Control::cmdSearch)) cmdSearch_Click();
+}
+
+void frmMain::cmdSearch_Click()
+{
+    {
+        const WaitCursor wait;
+        const bool partial = Seam<KeyboardState>::Current().IsControlDown();
+        processes_->Clear();
+        const std::wstring spec = ControlText(Control::txtModuleSpec);
+        {
+            const ListViewRedrawSuspended quiet(processes_->Handle());
+            SearchModule(*processes_, spec, partial);
+        }
+        EnableControl(Control::cmdKill, processes_->RowCount() > 0);
+        const bool found = IsWindowEnabled(ControlHandle(Control::cmdKill)) != FALSE;
+        EnableControl(Control::cmdLaunch, found);
+        EnableControl(Control::cmdSaveBAT, found);
+    }
+    DefaultBeep();
+}
+
+void frmMain::txtModuleSpec_Change()
+{
+    EnableControl(Control::cmdSearch, GetWindowTextLengthW(ControlHandle(Control::txtModuleSpec)) > 0);
+}
+
+void frmMain::txtModuleSpec_GotFocus() { qsHighlightText(ControlHandle(Control::txtModuleSpec)); }
+
+void frmMain::InitProcessesList()
+{
+    const HWND list = processes_->Handle();
+    int position = 0;
+    for (const frm_main::ColumnDesign& column : frm_main::kProcessesColumns) {
+        LVCOLUMNW header{};
+        header.mask = LVCF_TEXT | LVCF_WIDTH;
+        header.pszText = const_cast<wchar_t*>(column.header);
+        header.cx = TwipsToPixels(column.widthTwips, static_cast<int>(dpi_));
+        SendMessageW(list, LVM_INSERTCOLUMNW, position++, reinterpret_cast<LPARAM>(&header));
+    }
+    SetListViewFullRowSelect(list, true);
+    SetListViewGridLines(list, true);
+    SetListViewLabelTip(list, true);
+    SettingsStore().RestoreColumnWidths(list, frm_main::kProcessesListName);
+}
+
+void frmMain::SaveProcessesListLayout()
+{
+    SettingsStore().SaveColumnWidths(processes_->Handle(), frm_main::kProcessesListName);
+}

@@ -1,0 +1,69 @@
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "ListViewResultsList.h"
+#include "frmMainLayout.h"
+#include "platform/component/AboutBox.h"
+#include "platform/win/UniqueResource.h"
+#include "platform/win/Window.h"
+
+// The program's one window: the specification box, the search button, the results
+// list and the three action buttons. All of its state lives here; its window procedure
+// only hands each message to the handler named after the control and the event.
+class frmMain final : public Window {
+public:
+    frmMain() = default;
+    ~frmMain() override = default;
+
+    // Creates the window and its controls and runs the load handler; the window is not
+    // visible yet. False when the window could not be created.
+    bool Load();
+    // Shows the window with the focus in the specification box.
+    void Show();
+
+    // Called by the message loop for every message before it is dispatched: gives the
+    // window's key handler every key first (key preview), then the dialog keys (Tab,
+    // Enter for the default button). True when the message needs no dispatching.
+    bool PreTranslateMessage(MSG& message);
+
+    HWND ControlHandle(frm_main::Control control) const;
+    ResultsList& lvProcesses() { return *processes_; }
+
+private:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    // Handlers.
+    void Form_Load();
+    void Form_Unload();
+    void Form_Paint();
+    void Form_KeyDown(int keyCode, int shift);
+    void Form_Activate(bool active);
+    void Form_DpiChanged(UINT dpi, const RECT& suggested);
+    void cmdSearch_Click();
+    void txtModuleSpec_Change();
+    void txtModuleSpec_GotFocus();
+    void OnCommand(int id, int code, HWND control);
+
+    // The results list's columns, styles and saved widths.
+    void InitProcessesList();
+    void SaveProcessesListLayout();
+
+    void CreateControls();
+    void ApplyLayout(UINT dpi);
+    void EnableControl(frm_main::Control control, bool enable);
+    std::wstring ControlText(frm_main::Control control) const;
+    RECT PixelRect(const frm_main::TwipRect& place) const;
+
+    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    UniqueGdiObject font_;
+    std::unique_ptr<ListViewResultsList> processes_;
+    std::optional<AboutBox> aboutBox_;  // created at first use, kept for the run
+    HWND focusedControl_ = nullptr;     // given back when the window is activated again
+};
+
+// The shift mask of the key being handled: Shift 1, Ctrl 2, Alt 4.
+int CurrentShiftMask();

@@ -1,0 +1,65 @@
+#pragma once
+// The main window's fixed design: its caption, its controls in tab order with their
+// captions and places, the background band, and the results list's columns.
+// Places are in twips from the client area's top left corner.
+
+namespace frm_main {
+
+inline constexpr const wchar_t* kCaption = L"Vennick";
+inline constexpr int kClientWidthTwips = 7455;
+inline constexpr int kClientHeightTwips = 5955;
+
+// The window's font, used by every control.
+inline constexpr const wchar_t* kFontFace = L"Tahoma";
+inline constexpr int kFontPoints = 9;
+inline constexpr int kFontWeight = 400;
+inline constexpr int kFontCharset = 204;  // Cyrillic
+
+// What a development run finds in the specification box.
+inline constexpr const wchar_t* kSampleSpecification = L"Mereholt0301.DLL";
+
+struct TwipRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// Child-window identifiers; their order is the tab order.
+enum class Control : int { lblTag = 100, txtModuleSpec, cmdSearch, lvProcesses, cmdSaveBAT, cmdKill, cmdLaunch };
+
+struct ControlDesign {
+    Control id;
+    const wchar_t* caption;
+    TwipRect place;
+};
+
+inline constexpr ControlDesign kControls[] = {
+    {Control::lblTag, L"Имя файла модуля:", {180, 120, 1695, 210}},
+    {Control::txtModuleSpec, L"", {120, 360, 5835, 375}},
+    {Control::cmdSearch, L"Найти", {6060, 360, 1275, 375}},
+    {Control::lvProcesses, L"", {120, 840, 7215, 4455}},
+    {Control::cmdSaveBAT, L"Сохранить BAT", {3000, 5400, 1575, 435}},
+    {Control::cmdKill, L"Завершить", {4680, 5400, 1275, 435}},
+    {Control::cmdLaunch, L"Запустить", {6060, 5400, 1275, 435}},
+};
+
+// The band behind the label: button-face fill, one-pixel button-text outline; only its
+// right-hand edge falls inside the client area.
+inline constexpr TwipRect kBackgroundBand = {-60, -60, 2295, 6195};
+
+struct ColumnDesign {
+    const wchar_t* header;
+    int widthTwips;
+};
+
+inline constexpr ColumnDesign kProcessesColumns[] = {
+    {L"Имя процесса", 2445},
+    {L"Версия модуля", 1590},
+    {L"Полное имя файла модуля", 6400},
+};
+
+// The name under which the results list's column widths are kept.
+inline constexpr const wchar_t* kProcessesListName = L"Processes List";
+
+}  // namespace frm_main

@@ -1,9 +1,7 @@
 #include "modEnumProcessesNT.h"
 
-#include <array>
 #include <vector>
 
-#include "platform/support/TextOperations.h"
 #include "platform/win/MessageBoxes.h"
 #include "platform/win/ProcessStatus.h"
 
@@ -11,16 +9,6 @@ namespace {
 
 constexpr std::size_t kMaxProcesses = 1024;
 constexpr std::size_t kMaxModules = 2048;
-constexpr DWORD kPathCapacity = 1024;
-constexpr DWORD kQueryAndReadAccess = PROCESS_QUERY_INFORMATION | PROCESS_VM_READ;  // 0x410
-
-// The module's full path; empty when it cannot be read.
-std::wstring ModulePath(ProcessStatus& api, HANDLE process, HMODULE module)
-{
-    std::array<wchar_t, kPathCapacity + 1> buffer{};
-    api.ModuleFileName(process, module, buffer.data(), kPathCapacity);
-    return qsGetStringFromPointer(buffer.data(), buffer.size());
-}
 
 }  // namespace
 
@@ -42,12 +30,9 @@ void ScanProcessNT(const SearchRequest& search, DWORD processId)
     ProcessStatus& api = Seam<ProcessStatus>::Current();
     const UniqueHandle process = api.OpenProcess(kQueryAndReadAccess, processId);
     if (!process) return;
-
-    HMODULE first = nullptr;
-    DWORD bytesNeeded = 0;
-    if (!api.ListModules(process.get(), &first, sizeof first, &bytesNeeded)) return;
-
-    ScanModulesNT(search, process.get(), ModulePath(api, process.get(), first), processId);
+    const std::optional<std::wstring> exePath = ProgramPathOf(api, process.get());
+    if (!exePath) return;
+    ScanModulesNT(search, process.get(), *exePath, processId);
 }
 
 void ScanModulesNT(const SearchRequest& search, HANDLE process, const std::wstring& exePath, DWORD processId)
@@ -62,7 +47,7 @@ void ScanModulesNT(const SearchRequest& search, HANDLE process, const std::wstri
     // A process with more modules than the buffer holds: only the first 2048 are tested.
     const std::size_t count = std::min<std::size_t>(bytesNeeded / sizeof(HMODULE), modules.size());
     for (std::size_t i = 0; i < count; ++i) {
-        const std::wstring modulePath = ModulePath(api, process, modules[i]);
+        const std::wstring modulePath = ModulePathOf(api, process, modules[i]);
         if (MatchModuleName(modulePath, search.spec, search.partial, true)) {
             AddModuleHit(search.list, search.versions, static_cast<std::int32_t>(processId), exePath, modulePath);
         }

@@ -4,6 +4,7 @@
 
 #include "KeyShortcuts.h"
 #include "KeyboardState.h"
+#include "actions/ListedProcessActions.h"
 #include "modListViewSupport.h"
 #include "platform/AppIdentity.h"
 #include "platform/Twips.h"
@@ -275,7 +276,13 @@ void frmMain::OnCommand(int id, int code, HWND control)
     }
     // A disabled button never clicks, whatever sent the command (Enter, say).
     if (code != BN_CLICKED || control == nullptr || !IsWindowEnabled(control)) return;
-    if (id == static_cast<int>(Control::cmdSearch)) cmdSearch_Click();
+    switch (static_cast<Control>(id)) {
+    case Control::cmdSearch: cmdSearch_Click(); break;
+    case Control::cmdKill: cmdKill_Click(*processes_); break;
+    case Control::cmdLaunch: cmdLaunch_Click(*processes_, Handle()); break;
+    case Control::cmdSaveBAT: cmdSaveBAT_Click(*processes_, Handle()); break;
+    default: break;
+    }
 }
 
 void frmMain::cmdSearch_Click()

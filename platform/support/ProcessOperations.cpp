@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "platform/TextCase.h"
+#include "platform/win/ProcessStatus.h"
 #include "platform/win/SystemError.h"
 #include "platform/win/UniqueResource.h"
 
@@ -34,3 +36,33 @@ std::wstring qsGetEXEModuleFullFileName()
         buffer.resize(buffer.size() * 2);  // the path was cut: try a larger buffer
     }
 }
+
+namespace {
+
+constexpr DWORD kWaitForEndMs = 5'000;
+
+// Terminates the process if it runs the program; the failure's code otherwise.
+DWORD TerminateIfRunning(DWORD processId, const std::wstring& programPath)
+{
+    ProcessStatus& api = Seam<ProcessStatus>::Current();
+    const UniqueHandle process = api.OpenProcess(kQueryAndReadAccess | PROCESS_TERMINATE | SYNCHRONIZE, processId);
+    if (!process) return GetLastError();
+    const std::optional<std::wstring> running = ProgramPathOf(api, process.get());
+    if (!running) return GetLastError();
+    if (!EqualIgnoringCase(*running, programPath)) return ERROR_NOT_FOUND;
+    if (!TerminateProcess(process.get(), 1)) return GetLastError();
+    // Terminating is asynchronous: the next row must find the process gone.
+    WaitForSingleObject(process.get(), kWaitForEndMs);
+    return ERROR_SUCCESS;
+}
+
+}  // namespace
+
+bool qsKillApp(std::int32_t processId, const std::wstring& programPath)
+{
+    const DWORD error = TerminateIfRunning(static_cast<DWORD>(processId), programPath);
+    SetLastError(error);
+    return error == ERROR_SUCCESS;
+}
+
+unsigned long qsGetLastDLLError() { return GetLastError(); }

@@ -39,6 +39,11 @@ std::wstring qsHex4(std::int32_t value)
     return text;
 }
 
+std::wstring qsHexEx4(std::int32_t value)
+{
+    return L" 0x" + qsHex4(value) + L" (" + std::to_wstring(static_cast<std::uint32_t>(value)) + L")";
+}
+
 std::wstring qsFormatVersion(std::uint32_t a, std::uint32_t b, std::uint32_t c)
 {
     return std::to_wstring(a) + L'.' + std::to_wstring(b) + L'.' + std::to_wstring(c);

@@ -15,6 +15,10 @@ std::wstring qsGetFilePath(std::wstring_view path);
 // Exactly eight upper-case hexadecimal digits of the 32-bit pattern.
 std::wstring qsHex4(std::int32_t value);
 
+// A process id for a message, to follow a word directly: a blank, "0x", eight
+// hexadecimal digits and the decimal value in parentheses (" 0x000004D2 (1234)").
+std::wstring qsHexEx4(std::int32_t value);
+
 // "a.b.c" and "a.b.c.d", decimal, in the order given.
 std::wstring qsFormatVersion(std::uint32_t a, std::uint32_t b, std::uint32_t c);
 std::wstring qsFormatVersionLong(std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t d);

@@ -2,6 +2,10 @@
 
 #include <psapi.h>
 
+#include <array>
+
+#include "platform/support/TextOperations.h"
+
 namespace {
 
 class SystemProcessStatus final : public ProcessStatus {
@@ -32,4 +36,20 @@ ProcessStatus& Seam<ProcessStatus>::Default()
 {
     static SystemProcessStatus api;
     return api;
+}
+
+std::wstring ModulePathOf(ProcessStatus& api, HANDLE process, HMODULE module)
+{
+    constexpr DWORD kPathCapacity = 1024;
+    std::array<wchar_t, kPathCapacity + 1> buffer{};
+    api.ModuleFileName(process, module, buffer.data(), kPathCapacity);
+    return qsGetStringFromPointer(buffer.data(), buffer.size());
+}
+
+std::optional<std::wstring> ProgramPathOf(ProcessStatus& api, HANDLE process)
+{
+    HMODULE first = nullptr;
+    DWORD bytesNeeded = 0;
+    if (!api.ListModules(process, &first, sizeof first, &bytesNeeded)) return std::nullopt;
+    return ModulePathOf(api, process, first);
 }

@@ -1,6 +1,9 @@
 #pragma once
 #include <windows.h>
 
+#include <optional>
+#include <string>
+
 #include "platform/Seam.h"
 #include "UniqueResource.h"
 
@@ -19,3 +22,13 @@ public:
 };
 template <>
 ProcessStatus& Seam<ProcessStatus>::Default();
+
+// The access the module search needs: PROCESS_QUERY_INFORMATION | PROCESS_VM_READ.
+inline constexpr DWORD kQueryAndReadAccess = 0x410;
+
+// A module's full path (at most 1024 characters); empty when it cannot be read.
+std::wstring ModulePathOf(ProcessStatus& api, HANDLE process, HMODULE module);
+
+// The full path of the process's program, its first module; nullopt when the
+// process's modules cannot be listed, empty when the path cannot be read.
+std::optional<std::wstring> ProgramPathOf(ProcessStatus& api, HANDLE process);

@@ -26,3 +26,17 @@ void ThrowLastError(std::wstring_view operation)
 {
     throw SystemError(operation, GetLastError());
 }
+
+std::wstring DescriptionOf(const std::exception_ptr& failure)
+{
+    try {
+        std::rethrow_exception(failure);
+    } catch (const ProgramError& error) {
+        return error.Description();
+    } catch (const std::exception& error) {
+        const std::string what = error.what();
+        return std::wstring(what.begin(), what.end());  // the standard library's texts are ASCII
+    } catch (...) {
+        return L"Unknown error.";
+    }
+}

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <exception>
 #include <string>
 #include <string_view>
 
@@ -21,3 +22,7 @@ private:
 };
 
 [[noreturn]] void ThrowLastError(std::wstring_view operation);
+
+// The description a failure carries: a program error's own, a standard exception's
+// text, or a general one.
+std::wstring DescriptionOf(const std::exception_ptr& failure);

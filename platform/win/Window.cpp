@@ -2,26 +2,8 @@
 
 #include <string>
 
-#include "platform/ProgramError.h"
 #include "MessageBoxes.h"
-
-namespace {
-
-std::wstring DescriptionOf(std::exception_ptr failure)
-{
-    try {
-        std::rethrow_exception(failure);
-    } catch (const ProgramError& error) {
-        return error.Description();
-    } catch (const std::exception& error) {
-        const std::string what = error.what();
-        return std::wstring(what.begin(), what.end());  // the standard library's texts are ASCII
-    } catch (...) {
-        return L"Unknown error.";
-    }
-}
-
-}  // namespace
+#include "SystemError.h"
 
 void EndProgramAfterFailure(std::exception_ptr failure) noexcept
 {

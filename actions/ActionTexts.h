@@ -1,0 +1,28 @@
+#pragma once
+// The texts of the actions on the listed processes: confirmations, reports, and the
+// save dialog's settings.
+#include <string>
+#include <string_view>
+
+namespace action_texts {
+
+inline constexpr const wchar_t* kBatchFilter = L"Пакетные файлы|*.BAT;*.CMD|Все файлы|*.*";
+inline constexpr const wchar_t* kBatchDefaultExt = L"BAT";
+inline constexpr const wchar_t* kLastSaveBatPath = L"Last Save BAT Path";
+
+std::wstring KillConfirmation();
+std::wstring LaunchConfirmation();
+
+// A message about one file or program: its full path, an empty line, the sentence.
+std::wstring AboutFile(std::wstring_view path, std::wstring_view sentence);
+
+// `idText` follows the word directly (it starts with its own blank).
+std::wstring KillFailure(std::wstring_view programPath, std::wstring_view idText);
+std::wstring LaunchFailure(std::wstring_view programPath);
+std::wstring SaveFailure(std::wstring_view batchFile);
+std::wstring SaveSuccess(std::wstring_view batchFile);
+
+// Why a program path cannot go into the batch file.
+std::wstring UnrepresentablePath(std::wstring_view programPath, unsigned codePage);
+
+}  // namespace action_texts

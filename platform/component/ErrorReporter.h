@@ -1,0 +1,18 @@
+#pragma once
+#include <windows.h>
+
+#include <exception>
+#include <string>
+
+// Reports a failure to the user: a modal message box owned by the main window, with
+// the given style, showing the text, an empty line and the failure's own description.
+class ErrorReporter {
+public:
+    // The description is the system's text for the error code.
+    void ReportSystemError(DWORD errorCode, UINT style, const std::wstring& text) const;
+    // The description is the one the failure carries.
+    void ReportRuntimeError(const std::exception_ptr& failure, UINT style, const std::wstring& text) const;
+};
+
+// The program-wide reporter.
+const ErrorReporter& ProgramErrorReporter();

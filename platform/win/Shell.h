@@ -1,0 +1,9 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+// Starts a program through the shell ("open", in the given working folder, shown as
+// the program wants), without waiting for it. No message of the system's own: false
+// when the program could not be started.
+bool StartProgram(HWND owner, const std::wstring& program, const std::wstring& workingFolder);

@@ -1,0 +1,163 @@
+// "Завершить" against real processes: test helpers and running copies of this test
+// program, which stands for "the program" here.
+#include <gtest/gtest.h>
+
+#include "actions/ActionTexts.h"
+#include "actions/ListedProcessActions.h"
+#include "fixtures/FakeSeams.h"
+#include "fixtures/HelperProcess.h"
+#include "fixtures/MainWindowHarness.h"
+#include "fixtures/RecordingMessageBoxes.h"
+#include "platform/TextCase.h"
+#include "platform/support/ProcessOperations.h"
+#include "platform/support/TextOperations.h"
+#include "platform/win/SystemError.h"
+#include "search/MemoryResultsList.h"
+#include "search/modMain.h"
+#include "search/modPackProcessInfo.h"
+
+namespace {
+
+void AddRow(MemoryResultsList& rows, DWORD processId, const std::wstring& program)
+{
+    const int row = rows.AddRow(qsGetFileName(program));
+    rows.SetTag(row, PackProcessInfo(static_cast<std::int32_t>(processId), program));
+}
+
+std::wstring ReportOf(const std::wstring& program, DWORD processId, DWORD error)
+{
+    return action_texts::KillFailure(program, qsHexEx4(static_cast<std::int32_t>(processId))) + L"\r\n\r\n" +
+           SystemErrorDescription(error);
+}
+
+class KillListedProcesses : public ::testing::Test {
+protected:
+    RecordingMessageBoxes boxes;
+    RecordingFeedback feedback;
+    ScratchFolder folder;
+};
+
+}  // namespace
+
+TEST_F(KillListedProcesses, CancelTouchesNothing)
+{
+    HelperProcess helper({});
+    MemoryResultsList rows;
+    AddRow(rows, helper.Id(), helper.Program());
+    boxes.answers = {IDCANCEL};
+
+    cmdKill_Click(rows);
+
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, action_texts::KillConfirmation());
+    EXPECT_EQ(boxes.shown[0].style, 49u);
+    EXPECT_TRUE(helper.IsRunning());
+    EXPECT_TRUE(feedback.events.empty()) << "no hourglass, no beep";
+}
+
+TEST_F(KillListedProcesses, EveryListedHelperEnds)
+{
+    const std::wstring module = folder.AddModule(ModuleKind::NoVersion, L"kill_xq10.dll");
+    HelperProcess first({module});
+    HelperProcess second({module});
+    MemoryResultsList rows;
+    SearchModule(rows, L"kill_xq10.dll", false);
+    ASSERT_EQ(rows.RowCount(), 2);
+
+    cmdKill_Click(rows);
+
+    EXPECT_TRUE(first.WaitForExit(5'000));
+    EXPECT_TRUE(second.WaitForExit(5'000));
+    EXPECT_EQ(boxes.shown.size(), 1u) << "the confirmation only";
+    EXPECT_EQ(feedback.events, (std::vector<std::string>{"wait", "normal", "beep"}));
+}
+
+TEST_F(KillListedProcesses, TheProgramItselfAndCopiesFromItsFileAreSkipped)
+{
+    const std::wstring self = qsGetEXEModuleFullFileName();
+    HelperProcess sameFile({}, self);
+    const std::wstring elsewhere = folder.Copy(self, L"copy_xq11\\" + qsGetFileName(self));
+    HelperProcess otherFolder({}, elsewhere);
+    MemoryResultsList rows;
+    AddRow(rows, GetCurrentProcessId(), self);
+    AddRow(rows, sameFile.Id(), self);
+    AddRow(rows, sameFile.Id(), ToUpperCase(self));
+    AddRow(rows, otherFolder.Id(), elsewhere);
+
+    cmdKill_Click(rows);
+
+    EXPECT_TRUE(sameFile.IsRunning()) << "a copy started from the program's own file";
+    EXPECT_TRUE(otherFolder.WaitForExit(5'000)) << "a copy started from another folder";
+    EXPECT_EQ(boxes.shown.size(), 1u) << "skipped rows are silent";
+}
+
+TEST_F(KillListedProcesses, AProcessOnTwoRowsGivesOneReportForTheSecondRow)
+{
+    HelperProcess helper({});
+    MemoryResultsList rows;
+    AddRow(rows, helper.Id(), helper.Program());
+    AddRow(rows, helper.Id(), helper.Program());
+
+    cmdKill_Click(rows);
+
+    EXPECT_TRUE(helper.WaitForExit(5'000));
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    const std::wstring expectedStart =
+        action_texts::KillFailure(helper.Program(), qsHexEx4(static_cast<std::int32_t>(helper.Id()))) + L"\r\n\r\n";
+    EXPECT_EQ(boxes.shown[1].text.substr(0, expectedStart.size()), expectedStart);
+    EXPECT_GT(boxes.shown[1].text.size(), expectedStart.size()) << "with the system's description";
+    EXPECT_EQ(boxes.shown[1].style, 16u);
+}
+
+TEST_F(KillListedProcesses, EachFailingRowIsReportedInRowOrder)
+{
+    const DWORD gone1 = 0x3FFFFFF0;
+    const DWORD gone2 = 0x3FFFFFE0;
+    HelperProcess helper({});
+    MemoryResultsList rows;
+    AddRow(rows, gone1, L"C:\\gone\\first.exe");
+    AddRow(rows, helper.Id(), helper.Program());
+    AddRow(rows, gone2, L"C:\\gone\\second.exe");
+
+    cmdKill_Click(rows);
+
+    EXPECT_TRUE(helper.WaitForExit(5'000)) << "one failure does not stop the others";
+    ASSERT_EQ(boxes.shown.size(), 3u);
+    EXPECT_EQ(boxes.shown[1].text, ReportOf(L"C:\\gone\\first.exe", gone1, ERROR_INVALID_PARAMETER));
+    EXPECT_EQ(boxes.shown[2].text, ReportOf(L"C:\\gone\\second.exe", gone2, ERROR_INVALID_PARAMETER));
+    EXPECT_EQ(boxes.shown[2].style, 16u);
+}
+
+TEST_F(KillListedProcesses, AnIdNowHeldByAnotherProgramIsNotTerminated)
+{
+    const std::wstring other = folder.Copy(HelperProgramPath(), L"other_xq12.exe");
+    HelperProcess otherProgram({}, other);
+    MemoryResultsList rows;
+    AddRow(rows, otherProgram.Id(), HelperProgramPath());  // the listed program ended; its id came back
+
+    cmdKill_Click(rows);
+
+    EXPECT_TRUE(otherProgram.IsRunning());
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[1].text, ReportOf(HelperProgramPath(), otherProgram.Id(), ERROR_NOT_FOUND));
+}
+
+class KillFromTheWindow : public MainWindowHarness {};
+
+TEST_F(KillFromTheWindow, RowsAndButtonsStayAsTheyWere)
+{
+    ScratchFolder folder;
+    HelperProcess helper({folder.AddModule(ModuleKind::NoVersion, L"kill_xq13.dll")});
+    Open();
+    SetSpecification(L"kill_xq13.dll");
+    Click(Control::cmdSearch);
+    ASSERT_EQ(form->lvProcesses().RowCount(), 1);
+
+    Click(Control::cmdKill);
+
+    EXPECT_TRUE(helper.WaitForExit(5'000));
+    EXPECT_EQ(form->lvProcesses().RowCount(), 1);
+    EXPECT_TRUE(IsEnabled(Control::cmdKill));
+    EXPECT_TRUE(IsEnabled(Control::cmdLaunch));
+    EXPECT_TRUE(IsEnabled(Control::cmdSaveBAT));
+}

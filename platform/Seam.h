@@ -12,6 +12,9 @@ class Seam {
 public:
     static Interface& Current() { return override_ != nullptr ? *override_ : Default(); }
 
+    // The real implementation: for fakes that change only part of it.
+    static Interface& Default();
+
     class Override {
     public:
         explicit Override(Interface& fake) : previous_(override_) { override_ = &fake; }
@@ -24,6 +27,5 @@ public:
     };
 
 private:
-    static Interface& Default();
     static inline Interface* override_ = nullptr;
 };

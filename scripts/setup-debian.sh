@@ -13,7 +13,7 @@ build=${1:-$root/build}
 packages=(
   cmake make g++ clang libclang-rt-14-dev googletest
   g++-mingw-w64-x86-64-posix wine
-  xvfb xauth xdotool imagemagick fonts-wine locales
+  xvfb xauth xdotool imagemagick fonts-wine locales unzip
 )
 
 sudo_if_needed() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }

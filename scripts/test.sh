@@ -32,3 +32,8 @@ wineserver -k 2>/dev/null || true
 wineserver -p
 wine cmd /c exit
 ctest --test-dir "$build/windows" --output-on-failure "${filter[@]}"
+
+echo "== the distributable"
+cmake --build "$build/windows" --target package >/dev/null
+unzip -Z1 "$build/windows/vennick-1.02.0024-win64.zip" | sort | tr '\n' ' ' | grep -qx 'README.txt vennick.exe ' ||
+  { echo "the zip does not hold exactly vennick.exe and README.txt" >&2; exit 1; }

@@ -1,7 +1,9 @@
 #include <optional>
 
 #include "platform/component/FileVersionInfo.h"
+#include "platform/support/HostEnvironment.h"
 #include "platform/support/ProcessOperations.h"
+#include "modEnumProcesses9x.h"
 #include "modEnumProcessesNT.h"
 #include "modMain.h"
 
@@ -21,5 +23,9 @@ void SearchModule(ResultsList& list, const std::wstring& spec, bool partial)
     qsEnableDebugPrivilege(true);
     ModuleVersionTexts versions(ReadModuleVersion);
     const SearchRequest search{list, versions, spec, partial};
-    EnumProcessesNT(search);
+    if (qsIsHostWin9x()) {
+        EnumProcesses9x(search);
+    } else {
+        EnumProcessesNT(search);
+    }
 }

@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "CommandLine.h"
 #include "MessageLoop.h"
 #include "frmMain.h"
 #include "platform/support/HostEnvironment.h"
@@ -21,7 +22,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
         InitCommonControlsEx(&controls);
         if (!qsIsInIDE()) qsSetWindowResIconAll(qsGetThunderMainHandle(), kProgramIcon);
-        form.emplace();
+        form.emplace(CommandLineArguments(GetCommandLineW()));
         if (!form->Load()) ThrowLastError(L"CreateWindowEx");
         form->Show();
         shown = true;

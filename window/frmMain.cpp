@@ -2,14 +2,17 @@
 
 #include <commctrl.h>
 
+#include "CommandLine.h"
 #include "KeyShortcuts.h"
 #include "KeyboardState.h"
 #include "actions/ListedProcessActions.h"
+#include "MessageLoop.h"
 #include "modListViewSupport.h"
 #include "platform/AppIdentity.h"
 #include "platform/Twips.h"
 #include "platform/component/SettingsStore.h"
 #include "platform/support/HostEnvironment.h"
+#include "platform/support/TextOperations.h"
 #include "platform/support/WindowOperations.h"
 #include "platform/win/Dpi.h"
 #include "platform/win/Gdi.h"
@@ -24,6 +27,8 @@ namespace {
 
 constexpr const wchar_t* kWindowClass = L"VennickMain";
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr UINT_PTR kCommandLineTimer = 1;  // tmrActonFromCommandLine
+constexpr UINT kCommandLineTimerPeriodMs = 1;
 
 struct ControlKind {
     const wchar_t* windowClass;
@@ -94,6 +99,11 @@ HWND frmMain::ControlHandle(Control control) const { return GetDlgItem(Handle(),
 
 LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    bool activated = false;
+    if (stMain_.HandleMessage(message, lParam, activated)) {
+        if (activated) stMain_IconActivated();
+        return 0;
+    }
     switch (message) {
     case WM_CREATE:
         SetMessageOwner(Handle());
@@ -106,6 +116,12 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_PAINT:
         Form_Paint();
+        return 0;
+    case WM_SIZE:
+        Form_Resize(wParam);
+        return 0;
+    case WM_TIMER:
+        if (wParam == kCommandLineTimer) tmrActonFromCommandLine_Timer();
         return 0;
     case WM_ERASEBKGND:
         return 1;  // the paint handler covers the whole client area
@@ -200,11 +216,28 @@ void frmMain::Form_Load()
     if (!qsIsInIDE()) qsSetWindowResIconAll(Handle(), kProgramIcon);
     qsFixUserControlsContainerWindow();
     InitProcessesList();
+    stMain_.SetOwner(Handle());
+    stMain_.SetIconPicture(qsLoadResTrayIcon(kProgramIcon));
     if (qsIsInIDE()) SetWindowTextW(ControlHandle(Control::txtModuleSpec), frm_main::kSampleSpecification);
+    ApplyCommandLine();
+}
+
+void frmMain::ApplyCommandLine()
+{
+    if (commandLine_.empty()) return;
+    SetWindowTextW(ControlHandle(Control::txtModuleSpec), qsTrimEx2(commandLine_).c_str());
+    if (!SetTimer(Handle(), kCommandLineTimer, kCommandLineTimerPeriodMs, nullptr)) ThrowLastError(L"SetTimer");
+}
+
+void frmMain::tmrActonFromCommandLine_Timer()
+{
+    KillTimer(Handle(), kCommandLineTimer);  // one search per run
+    cmdSearch_Click();
 }
 
 void frmMain::Form_Unload()
 {
+    stMain_.SetIconVisible(false);
     SaveProcessesListLayout();
     SetMessageOwner(nullptr);
     PostQuitMessage(0);
@@ -223,6 +256,24 @@ void frmMain::Form_Paint()
     SetDCBrushColor(dc, GetSysColor(COLOR_BTNFACE));
     SetDCPenColor(dc, GetSysColor(COLOR_BTNTEXT));
     Rectangle(dc, band.left, band.top, band.right, band.bottom);
+}
+
+void frmMain::Form_Resize(WPARAM sizeKind)
+{
+    if (sizeKind != SIZE_MINIMIZED) return;
+    stMain_.SetText(TrayTooltip(frm_main::kCaption, ControlText(Control::txtModuleSpec)));
+    // Without a notification area to hold the icon the window stays on the taskbar:
+    // hidden, it could never be brought back.
+    if (stMain_.SetIconVisible(true)) ShowWindow(Handle(), SW_HIDE);
+}
+
+void frmMain::stMain_IconActivated()
+{
+    ShowWindow(Handle(), SW_SHOW);
+    OpenIcon(Handle());
+    DoEvents(*this);  // the restored window is drawn before the icon goes
+    stMain_.SetIconVisible(false);
+    qsSetForegroundWindowEx(Handle());
 }
 
 void frmMain::Form_Activate(bool active)

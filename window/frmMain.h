@@ -8,6 +8,7 @@
 #include "ListViewResultsList.h"
 #include "frmMainLayout.h"
 #include "platform/component/AboutBox.h"
+#include "platform/tray/TrayIcon.h"
 #include "platform/win/UniqueResource.h"
 #include "platform/win/Window.h"
 
@@ -16,7 +17,8 @@
 // only hands each message to the handler named after the control and the event.
 class frmMain final : public Window {
 public:
-    frmMain() = default;
+    // `commandLine`: the text after the program's name (CommandLineArguments).
+    explicit frmMain(std::wstring commandLine = L"") : commandLine_(std::move(commandLine)) {}
     ~frmMain() override = default;
 
     // Creates the window and its controls and runs the load handler; the window is not
@@ -32,6 +34,7 @@ public:
 
     HWND ControlHandle(frm_main::Control control) const;
     ResultsList& lvProcesses() { return *processes_; }
+    const TrayIcon& stMain() const { return stMain_; }
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -40,13 +43,20 @@ private:
     void Form_Load();
     void Form_Unload();
     void Form_Paint();
+    void Form_Resize(WPARAM sizeKind);
     void Form_KeyDown(int keyCode, int shift);
     void Form_Activate(bool active);
     void Form_DpiChanged(UINT dpi, const RECT& suggested);
     void cmdSearch_Click();
     void txtModuleSpec_Change();
     void txtModuleSpec_GotFocus();
+    void tmrActonFromCommandLine_Timer();
+    void stMain_IconActivated();
     void OnCommand(int id, int code, HWND control);
+
+    // The specification on the command line goes into the box, and the one-shot timer
+    // searches with it as soon as the window is up.
+    void ApplyCommandLine();
 
     // The results list's columns, styles and saved widths.
     void InitProcessesList();
@@ -58,6 +68,8 @@ private:
     std::wstring ControlText(frm_main::Control control) const;
     RECT PixelRect(const frm_main::TwipRect& place) const;
 
+    std::wstring commandLine_;
+    TrayIcon stMain_;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     UniqueGdiObject font_;
     std::unique_ptr<ListViewResultsList> processes_;

@@ -54,6 +54,18 @@ std::wstring qsFormatVersionLong(std::uint32_t a, std::uint32_t b, std::uint32_t
     return qsFormatVersion(a, b, c) + L'.' + std::to_wstring(d);
 }
 
+std::wstring qsTrimEx2(std::wstring_view text)
+{
+    constexpr std::wstring_view kSurrounding(L" \t\r\n\0", 5);
+    for (;;) {
+        const std::size_t first = text.find_first_not_of(kSurrounding);
+        if (first == std::wstring_view::npos) return {};
+        text = text.substr(first, text.find_last_not_of(kSurrounding) - first + 1);
+        if (text.size() < 2 || text.front() != L'"' || text.back() != L'"') return std::wstring(text);
+        text = text.substr(1, text.size() - 2);
+    }
+}
+
 std::wstring qsGetStringFromPointer(const wchar_t* buffer, std::size_t capacity)
 {
     const wchar_t* end = std::find(buffer, buffer + capacity, L'\0');

@@ -23,6 +23,11 @@ std::wstring qsHexEx4(std::int32_t value);
 std::wstring qsFormatVersion(std::uint32_t a, std::uint32_t b, std::uint32_t c);
 std::wstring qsFormatVersionLong(std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t d);
 
+// The text without what surrounds it: blanks, tabs, line breaks and NULs at either end,
+// and one pair of double quotes around the whole (with what they enclose trimmed too),
+// so that "my module.dll" names the module.
+std::wstring qsTrimEx2(std::wstring_view text);
+
 // The text of a fixed character buffer up to its first NUL (the whole buffer if it
 // holds none): never reads past `capacity` characters.
 std::wstring qsGetStringFromPointer(const wchar_t* buffer, std::size_t capacity);

@@ -1,0 +1,8 @@
+#pragma once
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// The text cut to fit a buffer of `capacity` characters with its final NUL: a text
+// that is too long ends in "…" and never in half of a surrogate pair.
+std::wstring FitToCapacity(std::wstring_view text, std::size_t capacity);

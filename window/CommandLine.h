@@ -1,0 +1,12 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+// The text after the program's name in the process's command line: the name is the
+// first quoted part, or runs to the first blank or tab; the blanks and tabs after it
+// only separate it and are not part of the text.
+std::wstring CommandLineArguments(std::wstring_view commandLine);
+
+// What the tray icon's tooltip says: the window's caption, and the specification after
+// " :: " when there is one.
+std::wstring TrayTooltip(std::wstring_view caption, std::wstring_view specification);

@@ -5,21 +5,16 @@
 #   Wine's virtual desktop with the window is saved to build/screenshots/vennick.png.
 # Usage: scripts/run.sh [module-specification]
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${VENNICK_BUILD_DIR:-$root/build}
-"$root/scripts/setup-debian.sh" "$build"
-"$root/scripts/build-windows.sh" "$build"
-. "$root/scripts/wine-env.sh" "$build"
+. "$(dirname "$0")/session.sh"
+prepare_windows_build
 program="$build/windows/bin/vennick.exe"
 
 if [ -n "${DISPLAY:-}" ]; then
+  . "$root/scripts/wine-env.sh" "$build"
   exec wine "$program" "$@"
 fi
 
-. "$root/scripts/virtual-display.sh"
-start_virtual_display
-trap 'wineserver -k 2>/dev/null || true; stop_virtual_display' EXIT
-wineserver -k 2>/dev/null || true
+start_wine_session
 wine "$program" "$@" &
 sleep "${VENNICK_SHOT_DELAY:-6}"
 mkdir -p "$build/screenshots"

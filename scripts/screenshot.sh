@@ -3,17 +3,11 @@
 # specification, presses Enter and saves a picture of the desktop with the window:
 #   scripts/screenshot.sh [specification=kernel32.dll] [output=build/screenshots/search.png]
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${VENNICK_BUILD_DIR:-$root/build}
+. "$(dirname "$0")/session.sh"
 spec=${1:-kernel32.dll}
 output=${2:-$build/screenshots/search.png}
-"$root/scripts/setup-debian.sh" "$build"
-"$root/scripts/build-windows.sh" "$build" >/dev/null
-. "$root/scripts/wine-env.sh" "$build"
-. "$root/scripts/virtual-display.sh"
-start_virtual_display
-trap 'wineserver -k 2>/dev/null || true; stop_virtual_display' EXIT
-wineserver -k 2>/dev/null || true
+prepare_windows_build
+start_wine_session
 
 wine "$build/windows/bin/vennick.exe" &
 sleep 5

@@ -6,9 +6,7 @@
 # Usage: scripts/test.sh            (build folder: ./build, or $VENNICK_BUILD_DIR)
 #        VENNICK_TESTS=<ctest -R regex> scripts/test.sh   to run some tests only
 set -euo pipefail
-
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${VENNICK_BUILD_DIR:-$root/build}
+. "$(dirname "$0")/session.sh"
 jobs=${VENNICK_JOBS:-2}
 filter=(); [ -n "${VENNICK_TESTS:-}" ] && filter=(-R "$VENNICK_TESTS")
 
@@ -22,15 +20,7 @@ ctest --test-dir "$build/native" --output-on-failure -j "$jobs" "${filter[@]}"
 
 echo "== Windows build (MinGW-w64), tests under Wine"
 "$root/scripts/build-windows.sh" "$build"
-
-. "$root/scripts/wine-env.sh" "$build"
-. "$root/scripts/virtual-display.sh"
-start_virtual_display
-trap 'wineserver -k 2>/dev/null || true; stop_virtual_display' EXIT
-# One wineserver for the whole run: without it every test pays for a new one.
-wineserver -k 2>/dev/null || true
-wineserver -p
-wine cmd /c exit
+start_wine_session
 ctest --test-dir "$build/windows" --output-on-failure "${filter[@]}"
 
 echo "== the distributable"

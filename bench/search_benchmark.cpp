@@ -83,7 +83,8 @@ int wmain(int argc, wchar_t** argv)
         modules.push_back(folder.AddModule(ModuleKind::Version5_1_3_2600, L"bench_mod_" + std::to_wstring(m) + L".dll"));
     }
     std::vector<HelperProcess> helpers;
-    for (int h = 0; h < helperCount; ++h) helpers.emplace_back(modules);
+    // Helpers live until the benchmark ends them, however long the rounds take.
+    for (int h = 0; h < helperCount; ++h) helpers.emplace_back(modules, HelperProgramPath(), 3600);
 
     std::vector<double> bare, miss, hit;
     std::size_t modulesSeen = 0;

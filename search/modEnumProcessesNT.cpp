@@ -1,5 +1,6 @@
 #include "modEnumProcessesNT.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/win/MessageBoxes.h"

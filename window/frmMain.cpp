@@ -10,6 +10,7 @@
 #include "modListViewSupport.h"
 #include "platform/AppIdentity.h"
 #include "platform/Twips.h"
+#include "platform/component/AboutBox.h"
 #include "platform/component/SettingsStore.h"
 #include "platform/support/HostEnvironment.h"
 #include "platform/support/TextOperations.h"
@@ -110,9 +111,11 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         CreateControls();
         ApplyLayout(DpiOfWindow(Handle()));
         Form_Load();
+        loaded_ = true;
         return 0;
     case WM_DESTROY:
-        Form_Unload();
+        SetMessageOwner(nullptr);
+        if (loaded_) Form_Unload();  // a window whose loading failed has nothing to keep
         return 0;
     case WM_PAINT:
         Form_Paint();
@@ -239,7 +242,6 @@ void frmMain::Form_Unload()
 {
     stMain_.SetIconVisible(false);
     SaveProcessesListLayout();
-    SetMessageOwner(nullptr);
     PostQuitMessage(0);
 }
 
@@ -269,9 +271,14 @@ void frmMain::Form_Resize(WPARAM sizeKind)
 
 void frmMain::stMain_IconActivated()
 {
+    // A double click arrives as more than one activation, and the waiting messages run
+    // inside this handler: the first activation restores the window, once.
+    if (restoringFromTray_) return;
+    restoringFromTray_ = true;
     ShowWindow(Handle(), SW_SHOW);
     OpenIcon(Handle());
     DoEvents(*this);  // the restored window is drawn before the icon goes
+    restoringFromTray_ = false;
     stMain_.SetIconVisible(false);
     qsSetForegroundWindowEx(Handle());
 }
@@ -304,8 +311,7 @@ void frmMain::Form_KeyDown(int keyCode, int shift)
 {
     switch (ShortcutFor(keyCode, shift)) {
     case FormShortcut::ShowAbout:
-        if (!aboutBox_) aboutBox_.emplace();
-        aboutBox_->ShowAbout(L"", app::kAuthor);
+        AboutBox().ShowAbout(L"", app::kAuthor);
         break;
     case FormShortcut::Unload:
         DestroyWindow(Handle());
@@ -347,8 +353,8 @@ void frmMain::cmdSearch_Click()
             const ListViewRedrawSuspended quiet(processes_->Handle());
             SearchModule(*processes_, spec, partial);
         }
-        EnableControl(Control::cmdKill, processes_->RowCount() > 0);
-        const bool found = IsWindowEnabled(ControlHandle(Control::cmdKill)) != FALSE;
+        const bool found = processes_->RowCount() > 0;
+        EnableControl(Control::cmdKill, found);
         EnableControl(Control::cmdLaunch, found);
         EnableControl(Control::cmdSaveBAT, found);
     }

@@ -2,12 +2,10 @@
 #include <windows.h>
 
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "ListViewResultsList.h"
 #include "frmMainLayout.h"
-#include "platform/component/AboutBox.h"
 #include "platform/tray/TrayIcon.h"
 #include "platform/win/UniqueResource.h"
 #include "platform/win/Window.h"
@@ -19,7 +17,7 @@ class frmMain final : public Window {
 public:
     // `commandLine`: the text after the program's name (CommandLineArguments).
     explicit frmMain(std::wstring commandLine = L"") : commandLine_(std::move(commandLine)) {}
-    ~frmMain() override = default;
+    ~frmMain() override { DestroyWithoutHandlers(); }
 
     // Creates the window and its controls and runs the load handler; the window is not
     // visible yet. False when the window could not be created.
@@ -73,8 +71,9 @@ private:
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     UniqueGdiObject font_;
     std::unique_ptr<ListViewResultsList> processes_;
-    std::optional<AboutBox> aboutBox_;  // created at first use, kept for the run
-    HWND focusedControl_ = nullptr;     // given back when the window is activated again
+    HWND focusedControl_ = nullptr;  // given back when the window is activated again
+    bool loaded_ = false;            // the load handler ran to its end
+    bool restoringFromTray_ = false;
 };
 
 // The shift mask of the key being handled: Shift 1, Ctrl 2, Alt 4.

@@ -2,17 +2,25 @@
 
 #include <windows.h>
 
-std::optional<std::string> qsAnsiToOem(std::wstring_view text)
+#include "platform/win/SystemError.h"
+
+std::optional<std::string> qsAnsiToOem(std::wstring_view text) { return EncodeForCodePage(text, GetOEMCP()); }
+
+std::optional<std::string> EncodeForCodePage(std::wstring_view text, unsigned codePage)
 {
     if (text.empty()) return std::string();
     const int length = static_cast<int>(text.size());
+    // UTF-8 (a system set to use it) holds every character, and takes neither flags
+    // nor the used-default report. Elsewhere no best fit: a character without its own
+    // byte must not turn into a look-alike.
+    const bool utf8 = codePage == CP_UTF8;
+    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
     BOOL usedDefault = FALSE;
-    // No best fit: a character without its own byte must not turn into a look-alike.
-    const int bytes = WideCharToMultiByte(CP_OEMCP, WC_NO_BEST_FIT_CHARS, text.data(), length, nullptr, 0, nullptr,
-                                          &usedDefault);
-    if (bytes == 0 || usedDefault) return std::nullopt;
+    BOOL* const reportDefault = utf8 ? nullptr : &usedDefault;
+    const int bytes = WideCharToMultiByte(codePage, flags, text.data(), length, nullptr, 0, nullptr, reportDefault);
+    if (bytes == 0) ThrowLastError(L"WideCharToMultiByte");
+    if (usedDefault) return std::nullopt;
     std::string converted(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_OEMCP, WC_NO_BEST_FIT_CHARS, text.data(), length, converted.data(), bytes, nullptr,
-                        &usedDefault);
+    WideCharToMultiByte(codePage, flags, text.data(), length, converted.data(), bytes, nullptr, reportDefault);
     return converted;
 }

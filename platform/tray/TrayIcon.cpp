@@ -70,10 +70,15 @@ bool TrayIcon::SetIconVisible(bool visible)
         visible_ = false;
         return true;
     }
+    visible_ = Add();
+    return visible_;
+}
+
+bool TrayIcon::Add()
+{
     if (!Notify(NIM_ADD, NIF_MESSAGE | NIF_ICON | NIF_TIP)) return false;
     // Version 3: clicks arrive as mouse messages, keyboard selection as NIN_KEYSELECT.
     Notify(NIM_SETVERSION, 0);
-    visible_ = true;
     return true;
 }
 
@@ -81,7 +86,7 @@ bool TrayIcon::HandleMessage(UINT message, LPARAM lParam, bool& activated)
 {
     activated = false;
     if (message == taskbarCreated_) {
-        if (visible_) Notify(NIM_ADD, NIF_MESSAGE | NIF_ICON | NIF_TIP);
+        if (visible_) Add();
         return false;  // other windows may want to know too
     }
     if (message != kCallbackMessage) return false;

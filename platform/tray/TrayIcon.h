@@ -38,6 +38,7 @@ public:
 private:
     NOTIFYICONDATAW Data(UINT flags) const;
     bool Notify(DWORD message, UINT flags);
+    bool Add();
 
     HWND owner_ = nullptr;
     UniqueHicon picture_;

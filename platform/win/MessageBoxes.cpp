@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "SystemError.h"
 #include "platform/AppIdentity.h"
 
 namespace {
@@ -21,7 +22,10 @@ public:
         box.lpszCaption = app::kTitle;
         box.dwStyle = style;
         box.lpszIcon = kProgramIcon;  // used with MB_USERICON only
-        return MessageBoxIndirectW(&box);
+        const int answer = MessageBoxIndirectW(&box);
+        // No answer at all is no consent: a box that could not be shown is a failure.
+        if (answer == 0) ThrowLastError(L"MessageBoxIndirect");
+        return answer;
     }
 };
 
@@ -40,4 +44,3 @@ int ShowMessage(std::wstring_view text, UINT style)
 }
 
 void SetMessageOwner(HWND owner) noexcept { g_owner = owner; }
-HWND MessageOwner() noexcept { return g_owner; }

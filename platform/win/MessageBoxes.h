@@ -12,6 +12,7 @@ public:
     virtual ~MessageBoxes() = default;
     // Shows the text with a MessageBox style (buttons and icon; MB_USERICON shows the
     // program's icon kProgramIcon); returns the button pressed (IDOK, IDCANCEL, ...).
+    // A box that cannot be shown throws SystemError.
     virtual int Show(std::wstring_view text, UINT style) = 0;
 };
 template <>
@@ -24,4 +25,3 @@ int ShowMessage(std::wstring_view text, UINT style);
 
 // The main window registers itself here while it exists, so that messages are modal to it.
 void SetMessageOwner(HWND owner) noexcept;
-HWND MessageOwner() noexcept;

@@ -1,6 +1,7 @@
 #include "Window.h"
 
 #include <string>
+#include <utility>
 
 #include "MessageBoxes.h"
 #include "SystemError.h"
@@ -26,12 +27,14 @@ void RunGuarded(const std::function<void()>& work) noexcept
     }
 }
 
-Window::~Window()
+Window::~Window() { DestroyWithoutHandlers(); }
+
+void Window::DestroyWithoutHandlers() noexcept
 {
     if (hwnd_ == nullptr) return;
-    // The derived object is gone: the window's last messages must not reach it.
+    // The object is going: the window's last messages must not reach it.
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-    DestroyWindow(hwnd_);
+    DestroyWindow(std::exchange(hwnd_, nullptr));
 }
 
 bool Window::CreateWindowOfClass(const wchar_t* className, HICON classIcon, DWORD exStyle, DWORD style,

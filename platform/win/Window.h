@@ -19,8 +19,11 @@ public:
     HWND Handle() const { return hwnd_; }
 
 protected:
-    // Destroys a window that still exists without running its handlers.
     virtual ~Window();
+
+    // Destroys the window, if it still exists, without running its handlers. A derived
+    // class calls it first thing in its destructor, while its members still live.
+    void DestroyWithoutHandlers() noexcept;
 
     // Registers the class once (by name) and creates the window; the object receives
     // messages from WM_NCCREATE on. Returns false when creation failed.

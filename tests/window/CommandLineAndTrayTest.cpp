@@ -183,8 +183,18 @@ TEST_F(Tray, TheIconComesBackWhenTheTaskbarIsRecreatedAndNeverOutlivesTheWindow)
 {
     Open();
     Minimize();
+    // A new taskbar knows none of the old icons.
+    NOTIFYICONDATAW gone{};
+    gone.cbSize = sizeof gone;
+    gone.hWnd = form->Handle();
+    gone.uID = 1;
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &gone));
+    const std::size_t before = notificationArea.changes.size();
     SendMessageW(form->Handle(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-    EXPECT_EQ(notificationArea.changes.back().message, static_cast<DWORD>(NIM_ADD));
+    ASSERT_EQ(notificationArea.changes.size(), before + 2);
+    EXPECT_EQ(notificationArea.changes[before].message, static_cast<DWORD>(NIM_ADD));
+    EXPECT_EQ(notificationArea.changes[before + 1].message, static_cast<DWORD>(NIM_SETVERSION))
+        << "keyboard selection keeps working";
 
     SendMessageW(form->Handle(), WM_CLOSE, 0, 0);
     Pump();

@@ -319,4 +319,5 @@ TEST_F(MainWindow, AFailureIsShownWithItsOwnDescriptionAndEndsTheProgram)
     EXPECT_EQ(boxes.shown[0].text, L"Сбой при проверке среды.");
     EXPECT_EQ(boxes.shown[0].style, static_cast<UINT>(MB_OK | MB_ICONSTOP));
     EXPECT_TRUE(quitPosted);
+    EXPECT_FALSE(StoredWidth(1)) << "a window whose loading failed keeps nothing";
 }

@@ -19,7 +19,7 @@ struct SearchRequest {
 // (partial: contains it), ignoring letter case. The caller empties the list first.
 void SearchModule(ResultsList& list, const std::wstring& spec, bool partial);
 
-// Whether a module's full path satisfies the specification: a plain suffix test (no
+// Whether a module's full path satisfies the module specification: a suffix test (no
 // folder separator needed in front of the tail) or, with `partial`, a substring test.
 bool MatchModuleName(std::wstring_view path, std::wstring_view spec, bool partial, bool ignoreCase);
 

@@ -10,19 +10,23 @@
 #include "platform/win/UniqueResource.h"
 #include "platform/win/Window.h"
 
-// The program's one window: the specification box, the search button, the results
+// The program's one window: the module specification box, the search button, the results
 // list and the three action buttons. All of its state lives here; its window procedure
 // only hands each message to the handler named after the control and the event.
 class frmMain final : public Window {
 public:
     // `commandLine`: the text after the program's name (CommandLineArguments).
     explicit frmMain(std::wstring commandLine = L"") : commandLine_(std::move(commandLine)) {}
-    ~frmMain() override { DestroyWithoutHandlers(); }
+    ~frmMain() override
+    {
+        stMain_.SetIconVisible(false);  // while the window still exists to name the icon
+        DestroyWithoutHandlers();
+    }
 
     // Creates the window and its controls and runs the load handler; the window is not
     // visible yet. False when the window could not be created.
     bool Load();
-    // Shows the window with the focus in the specification box.
+    // Shows the window with the focus in the module specification box.
     void Show();
 
     // Called by the message loop for every message before it is dispatched: gives the
@@ -52,7 +56,7 @@ private:
     void stMain_IconActivated();
     void OnCommand(int id, int code, HWND control);
 
-    // The specification on the command line goes into the box, and the one-shot timer
+    // The module specification on the command line goes into the box, and the one-shot timer
     // searches with it as soon as the window is up.
     void ApplyCommandLine();
 

@@ -15,7 +15,7 @@ inline constexpr int kFontPoints = 9;
 inline constexpr int kFontWeight = 400;
 inline constexpr int kFontCharset = 204;  // Cyrillic
 
-// What a development run finds in the specification box.
+// What a development run finds in the module specification box.
 inline constexpr const wchar_t* kSampleSpecification = L"Mereholt0301.DLL";
 
 struct TwipRect {

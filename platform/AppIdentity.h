@@ -7,8 +7,5 @@ inline constexpr const wchar_t* kTitle = L"Quorvel - Vennick";
 inline constexpr const wchar_t* kMaker = L"Quorvel";
 inline constexpr const wchar_t* kProduct = L"Vennick";
 inline constexpr const wchar_t* kVersionText = L"1.02.0024";
-inline constexpr int kVersionMajor = 1;
-inline constexpr int kVersionMinor = 2;
-inline constexpr int kVersionRevision = 24;
 inline constexpr const wchar_t* kAuthor = L"Quorvel Software, 2026";
 }  // namespace app

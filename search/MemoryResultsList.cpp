@@ -10,8 +10,7 @@ int MemoryResultsList::AddRow(const std::wstring& text)
 
 void MemoryResultsList::SetSubItem(int row, int subItem, const std::wstring& text)
 {
-    if (subItem < 1 || subItem > 2) throw std::out_of_range("results list: no such column");
-    At(row).subItems[static_cast<std::size_t>(subItem - 1)] = text;
+    At(row).subItems[SubItemIndex(subItem)] = text;
 }
 
 void MemoryResultsList::SetTag(int row, const std::wstring& tag) { At(row).tag = tag; }
@@ -22,13 +21,18 @@ std::wstring MemoryResultsList::Text(int row) const { return At(row).text; }
 
 std::wstring MemoryResultsList::SubItem(int row, int subItem) const
 {
-    if (subItem < 1 || subItem > 2) throw std::out_of_range("results list: no such column");
-    return At(row).subItems[static_cast<std::size_t>(subItem - 1)];
+    return At(row).subItems[SubItemIndex(subItem)];
 }
 
 std::wstring MemoryResultsList::Tag(int row) const { return At(row).tag; }
 
 void MemoryResultsList::Clear() { rows_.clear(); }
+
+std::size_t MemoryResultsList::SubItemIndex(int subItem)
+{
+    if (subItem < 1 || subItem > 2) throw std::out_of_range("results list: no such column");
+    return static_cast<std::size_t>(subItem - 1);
+}
 
 MemoryResultsList::Row& MemoryResultsList::At(int row)
 {

@@ -8,12 +8,6 @@
 // search's rows without a window.
 class MemoryResultsList final : public ResultsList {
 public:
-    struct Row {
-        std::wstring text;
-        std::array<std::wstring, 2> subItems;
-        std::wstring tag;
-    };
-
     int AddRow(const std::wstring& text) override;
     void SetSubItem(int row, int subItem, const std::wstring& text) override;
     void SetTag(int row, const std::wstring& tag) override;
@@ -25,9 +19,14 @@ public:
 
     void Clear() override;
 
-    const std::vector<Row>& Rows() const { return rows_; }
-
 private:
+    struct Row {
+        std::wstring text;
+        std::array<std::wstring, 2> subItems;
+        std::wstring tag;
+    };
+
+    static std::size_t SubItemIndex(int subItem);
     Row& At(int row);
     const Row& At(int row) const;
 

@@ -69,7 +69,7 @@ bool frmMain::Load()
     const SIZE client{TwipsToPixels(frm_main::kClientWidthTwips, static_cast<int>(dpi)),
                       TwipsToPixels(frm_main::kClientHeightTwips, static_cast<int>(dpi))};
     const SIZE outer = WindowSizeForClient(client, kWindowStyle, 0, dpi);
-    return CreateWindowOfClass(kWindowClass, nullptr, 0, kWindowStyle, frm_main::kCaption, CW_USEDEFAULT,
+    return CreateWindowOfClass(kWindowClass, 0, kWindowStyle, frm_main::kCaption, CW_USEDEFAULT,
                                CW_USEDEFAULT, outer.cx, outer.cy);
 }
 

@@ -18,7 +18,7 @@ std::wstring SystemErrorDescription(DWORD code)
 }
 
 SystemError::SystemError(std::wstring_view operation, DWORD code)
-    : ProgramError(std::wstring(operation) + L": " + SystemErrorDescription(code)), code_(code)
+    : ProgramError(std::wstring(operation) + L": " + SystemErrorDescription(code))
 {
 }
 

@@ -15,10 +15,6 @@ std::wstring SystemErrorDescription(DWORD code);
 class SystemError : public ProgramError {
 public:
     SystemError(std::wstring_view operation, DWORD code);
-    DWORD Code() const noexcept { return code_; }
-
-private:
-    DWORD code_;
 };
 
 [[noreturn]] void ThrowLastError(std::wstring_view operation);

@@ -37,7 +37,7 @@ void Window::DestroyWithoutHandlers() noexcept
     DestroyWindow(std::exchange(hwnd_, nullptr));
 }
 
-bool Window::CreateWindowOfClass(const wchar_t* className, HICON classIcon, DWORD exStyle, DWORD style,
+bool Window::CreateWindowOfClass(const wchar_t* className, DWORD exStyle, DWORD style,
                                  const wchar_t* caption, int x, int y, int width, int height)
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -47,7 +47,6 @@ bool Window::CreateWindowOfClass(const wchar_t* className, HICON classIcon, DWOR
         windowClass.lpfnWndProc = &Window::Procedure;
         windowClass.hInstance = instance;
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hIcon = classIcon;
         windowClass.lpszClassName = className;
         if (!RegisterClassExW(&windowClass)) return false;
     }

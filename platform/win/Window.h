@@ -27,7 +27,7 @@ protected:
 
     // Registers the class once (by name) and creates the window; the object receives
     // messages from WM_NCCREATE on. Returns false when creation failed.
-    bool CreateWindowOfClass(const wchar_t* className, HICON classIcon, DWORD exStyle, DWORD style,
+    bool CreateWindowOfClass(const wchar_t* className, DWORD exStyle, DWORD style,
                              const wchar_t* caption, int x, int y, int width, int height);
 
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;

@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "fixtures/SeamFake.h"
 #include "fixtures/FakeSeams.h"
 #include "fixtures/HelperProcess.h"
 #include "fixtures/RecordingMessageBoxes.h"
@@ -16,9 +17,8 @@
 
 namespace {
 
-class FailingToolHelp final : public ToolHelp {
+class FailingToolHelp final : public SeamFake<ToolHelp> {
 public:
-    FailingToolHelp() : override_(*this) {}
     UniqueSnapshotHandle CreateSnapshot(DWORD kind, DWORD processId) override
     {
         const bool fail = (kind & TH32CS_SNAPPROCESS) ? processSnapshotFails : processId == moduleSnapshotFailsFor;
@@ -38,7 +38,6 @@ public:
 
 private:
     static ToolHelp& real() { return Seam<ToolHelp>::Default(); }
-    Seam<ToolHelp>::Override override_;
 };
 
 class EnumProcesses9x : public ::testing::Test {

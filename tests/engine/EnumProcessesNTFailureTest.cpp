@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 
+#include "fixtures/SeamFake.h"
 #include "fixtures/RecordingMessageBoxes.h"
 #include "platform/win/ProcessStatus.h"
 #include "search/MemoryResultsList.h"
@@ -25,9 +26,8 @@ struct FakeProcess {
 
 // Made-up processes behind the process-status calls. Opened processes get real
 // handles (to the test process itself), so the enumerator's owners close real handles.
-class FakeProcessStatus final : public ProcessStatus {
+class FakeProcessStatus final : public SeamFake<ProcessStatus> {
 public:
-    FakeProcessStatus() : override_(*this) {}
 
     bool ListProcesses(DWORD* ids, DWORD bytes, DWORD* bytesWritten) override
     {
@@ -91,7 +91,6 @@ private:
     static std::size_t IndexOf(HMODULE module) { return (reinterpret_cast<std::uintptr_t>(module) >> 16) - 1; }
 
     std::map<HANDLE, FakeProcess*> open_;
-    Seam<ProcessStatus>::Override override_;
 };
 
 MemoryResultsList Search(const std::wstring& spec, bool partial = false)

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "fixtures/SeamFake.h"
 #include "fixtures/HelperProcess.h"
 #include "fixtures/MainWindowHarness.h"
 #include "platform/AppIdentity.h"
@@ -297,14 +298,10 @@ TEST_F(MainWindow, DevelopmentRunShowsTheSampleWithoutSearchingOrIcons)
 
 namespace {
 
-class FailingHost final : public HostEnvironment {
+class FailingHost final : public SeamFake<HostEnvironment> {
 public:
-    FailingHost() : override_(*this) {}
     bool IsHostWin9x() override { return false; }
     bool IsInIDE() override { throw ProgramError(L"Сбой при проверке среды."); }
-
-private:
-    Seam<HostEnvironment>::Override override_;
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Prepares a Debian 12 machine for building and testing Vennick:
-#   - installs the missing packages (cross compiler, Wine, Xvfb, test tools);
+#   - installs the missing packages (cross compilers, 64- and 32-bit Wine, Xvfb, test
+#     tools); the 32-bit side needs the i386 architecture, which it adds;
 #   - generates the Russian locale (the Windows tests need code pages 1251/866);
 #   - creates the project's own Wine prefix under the build folder, with Wine's fonts.
 # Safe to run again: every step is skipped when its result is already there.
@@ -12,11 +13,17 @@ build=${1:-$root/build}
 
 packages=(
   cmake make g++ clang libclang-rt-14-dev googletest
-  g++-mingw-w64-x86-64-posix wine
+  g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 wine32:i386
   xvfb xauth xdotool imagemagick fonts-wine locales unzip
 )
 
 sudo_if_needed() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+
+# The tests run 32-bit programs next to the 64-bit one, as on a user's 64-bit Windows.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  echo "setup: adding the i386 architecture"
+  sudo_if_needed dpkg --add-architecture i386  # wine32:i386 is then missing: apt updates below
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -36,6 +43,12 @@ fi
 
 # shellcheck source=scripts/wine-env.sh
 . "$root/scripts/wine-env.sh" "$build"
+# A prefix made before 32-bit Wine was installed has no 32-bit side: make it anew.
+if [ -f "$WINEPREFIX/system.reg" ] && [ ! -d "$WINEPREFIX/drive_c/windows/syswow64" ]; then
+  echo "setup: the Wine prefix lacks its 32-bit side; creating it again"
+  wineserver -k 2>/dev/null || true
+  rm -rf "$WINEPREFIX"
+fi
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "setup: creating the Wine prefix $WINEPREFIX"
   mkdir -p "$WINEPREFIX"

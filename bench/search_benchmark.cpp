@@ -1,12 +1,12 @@
-// Measures the module search against its floor: K helper processes each load M test
-// modules; then, in interleaved rounds, times
+// Measures how the module search's cost grows with the modules of each process: for
+// 10, 40 and 160 test modules loaded by each of K helper processes, times (median of
+// the rounds)
 //   (a) a bare walk: EnumProcesses, OpenProcess, EnumProcessModulesEx and
-//       GetModuleFileNameExW over every module, doing nothing else;
+//       GetModuleFileNameExW for every module, doing nothing else;
 //   (b) SearchModule for a name that matches nothing;
-//   (c) SearchModule for a module that every helper has loaded;
-// and prints the medians and the ratios b/a and c/a.
+// and prints both per module path, and b/a.
 //
-//   search_benchmark.exe [helpers=40] [modules=25] [rounds=9]
+//   search_benchmark.exe [helpers=8] [rounds=3]
 #include <windows.h>
 #include <psapi.h>
 
@@ -73,42 +73,35 @@ int Argument(int argc, wchar_t** argv, int index, int fallback)
 
 int wmain(int argc, wchar_t** argv)
 {
-    const int helperCount = Argument(argc, argv, 1, 40);
-    const int moduleCount = Argument(argc, argv, 2, 25);
-    const int rounds = Argument(argc, argv, 3, 9);
+    const int helperCount = Argument(argc, argv, 1, 8);
+    const int rounds = Argument(argc, argv, 2, 3);
 
     ScratchFolder folder(L"vennick-bench");
     std::vector<std::wstring> modules;
-    for (int m = 1; m <= moduleCount; ++m) {
-        modules.push_back(folder.AddModule(ModuleKind::Version5_1_3_2600, L"bench_mod_" + std::to_wstring(m) + L".dll"));
-    }
-    std::vector<HelperProcess> helpers;
-    // Helpers live until the benchmark ends them, however long the rounds take.
-    for (int h = 0; h < helperCount; ++h) helpers.emplace_back(modules, HelperProgramPath(), 3600);
+    std::printf("%d helpers, median of %d rounds\n", helperCount, rounds);
+    std::printf("modules/helper  paths/walk  (a) bare ms/path  (b) search ms/path   b/a\n");
+    for (const int moduleCount : {10, 40, 160}) {
+        while (static_cast<int>(modules.size()) < moduleCount) {
+            modules.push_back(folder.AddModule(ModuleKind::Version5_1_3_2600,
+                                               L"bench_mod_" + std::to_wstring(modules.size() + 1) + L".dll"));
+        }
+        const std::vector<std::wstring> loaded(modules.begin(), modules.begin() + moduleCount);
+        std::vector<HelperProcess> helpers;
+        // Helpers live until the benchmark ends them, however long the rounds take.
+        for (int h = 0; h < helperCount; ++h) helpers.emplace_back(loaded, HelperProgramPath(), 3600);
 
-    std::vector<double> bare, miss, hit;
-    std::size_t modulesSeen = 0;
-    int missRows = 0;
-    int hitRows = 0;
-    for (int round = 0; round < rounds; ++round) {
-        bare.push_back(Milliseconds([&] { modulesSeen = BareWalk(); }));
-        miss.push_back(Milliseconds([&] {
-            MemoryResultsList list;
-            SearchModule(list, L"no_such_module_zz.dll", false);
-            missRows = list.RowCount();
-        }));
-        hit.push_back(Milliseconds([&] {
-            MemoryResultsList list;
-            SearchModule(list, L"bench_mod_7.dll", false);
-            hitRows = list.RowCount();
-        }));
+        std::vector<double> bare, search;
+        std::size_t paths = 0;
+        for (int round = 0; round < rounds; ++round) {
+            bare.push_back(Milliseconds([&] { paths = BareWalk(); }));
+            search.push_back(Milliseconds([&] {
+                MemoryResultsList list;
+                SearchModule(list, L"no_such_module_zz.dll", false);
+            }));
+        }
+        const double a = Median(bare) / static_cast<double>(paths);
+        const double b = Median(search) / static_cast<double>(paths);
+        std::printf("%14d  %10zu  %16.3f  %18.3f  %5.3f\n", moduleCount, paths, a, b, b / a);
     }
-
-    const double a = Median(bare), b = Median(miss), c = Median(hit);
-    std::printf("%d helpers x %d modules, %zu module paths per walk, median of %d rounds\n", helperCount,
-                moduleCount, modulesSeen, rounds);
-    std::printf("(a) bare walk            %8.1f ms\n", a);
-    std::printf("(b) search, no match     %8.1f ms  (%d rows)  b/a = %.3f\n", b, missRows, b / a);
-    std::printf("(c) search, every helper %8.1f ms  (%d rows)  c/a = %.3f\n", c, hitRows, c / a);
     return 0;
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the benchmarks under Wine (not tests; figures, not verdicts):
-#   scripts/benchmark.sh [helpers=40] [modules=25] [rounds=9]
-#     the search against a bare walk of the same process-status calls;
+#   scripts/benchmark.sh [helpers=8] [rounds=3]
+#     the search per module path, at 10, 40 and 160 modules a process, against a
+#     bare walk of the same process-status calls;
 #   then the results list taking 10,000 rows (on a virtual X server).
 set -euo pipefail
 . "$(dirname "$0")/session.sh"

@@ -1,10 +1,11 @@
 #include "modEnumProcessesNT.h"
 
 #include <algorithm>
-#include <vector>
+#include <unordered_set>
 
 #include "platform/win/MessageBoxes.h"
 #include "platform/win/ProcessStatus.h"
+#include "platform/win/ToolHelp.h"
 
 namespace {
 
@@ -28,29 +29,46 @@ void EnumProcessesNT(const SearchRequest& search)
 
 void ScanProcessNT(const SearchRequest& search, DWORD processId)
 {
-    ProcessStatus& api = Seam<ProcessStatus>::Current();
-    const UniqueHandle process = api.OpenProcess(kQueryAndReadAccess, processId);
+    const UniqueHandle process = Seam<ProcessStatus>::Current().OpenProcess(kQueryAndReadAccess, processId);
     if (!process) return;
-    const std::optional<std::wstring> exePath = ProgramPathOf(api, process.get());
-    if (!exePath) return;
-    ScanModulesNT(search, process.get(), *exePath, processId);
+    const std::optional<std::vector<LoadedModule>> modules = ListModulesNT(process.get(), processId);
+    if (!modules) return;
+    const std::wstring exePath = modules->empty() ? std::wstring() : modules->front().path;
+    ScanModulesNT(search, *modules, exePath, processId);
 }
 
-void ScanModulesNT(const SearchRequest& search, HANDLE process, const std::wstring& exePath, DWORD processId)
+void ScanModulesNT(const SearchRequest& search, const std::vector<LoadedModule>& modules,
+                   const std::wstring& exePath, DWORD processId)
 {
-    ProcessStatus& api = Seam<ProcessStatus>::Current();
-    std::vector<HMODULE> modules(kMaxModules);
-    DWORD bytesNeeded = 0;
-    if (!api.ListModules(process, modules.data(), static_cast<DWORD>(modules.size() * sizeof(HMODULE)),
-                         &bytesNeeded)) {
-        return;
-    }
-    // A process with more modules than the buffer holds: only the first 2048 are tested.
-    const std::size_t count = std::min<std::size_t>(bytesNeeded / sizeof(HMODULE), modules.size());
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::wstring modulePath = ModulePathOf(api, process, modules[i]);
-        if (MatchModuleName(modulePath, search.spec, search.partial, true)) {
-            AddModuleHit(search.list, search.versions, static_cast<std::int32_t>(processId), exePath, modulePath);
+    for (const LoadedModule& module : modules) {
+        if (MatchModuleName(module.path, search.spec, search.partial, true)) {
+            AddModuleHit(search.list, search.versions, static_cast<std::int32_t>(processId), exePath, module.path);
         }
     }
+}
+
+std::optional<std::vector<LoadedModule>> ListModulesNT(HANDLE process, DWORD processId)
+{
+    ProcessStatus& api = Seam<ProcessStatus>::Current();
+    std::vector<HMODULE> listed(kMaxModules);
+    DWORD bytesNeeded = 0;
+    if (!api.ListModules(process, listed.data(), static_cast<DWORD>(listed.size() * sizeof(HMODULE)), &bytesNeeded)) {
+        return std::nullopt;
+    }
+    // A process with more modules than the buffer holds: only the first 2048 count.
+    listed.resize(std::min<std::size_t>(bytesNeeded / sizeof(HMODULE), listed.size()));
+    if (listed.empty()) return std::vector<LoadedModule>();
+
+    // Reading one module's path walks the process's loader list from its start; one
+    // snapshot gives them all. A module it lacks or may have cut is read on its own.
+    const auto snapshotPaths = SnapshotModulePaths(processId);
+    std::vector<LoadedModule> modules;
+    // The 32-bit and the 64-bit views of a WOW64 process can list the same handle twice.
+    std::unordered_set<HMODULE> seen;
+    for (HMODULE handle : listed) {
+        if (!seen.insert(handle).second) continue;
+        const auto found = snapshotPaths.find(handle);
+        modules.push_back({handle, found != snapshotPaths.end() ? found->second : ModulePathOf(api, process, handle)});
+    }
+    return modules;
 }

@@ -1,4 +1,5 @@
-// The NT enumerator's failure paths, through a fake of the process-status calls.
+// The NT enumerator's failure paths and limits, through fakes of the process-status
+// calls and of the tool-help snapshots.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -7,6 +8,7 @@
 #include "fixtures/SeamFake.h"
 #include "fixtures/RecordingMessageBoxes.h"
 #include "platform/win/ProcessStatus.h"
+#include "platform/win/ToolHelp.h"
 #include "search/MemoryResultsList.h"
 #include "search/modMain.h"
 #include "search/modPackProcessInfo.h"
@@ -20,8 +22,8 @@ struct FakeProcess {
     DWORD id = 0;
     std::vector<FakeModule> modules;  // the first one is the program
     bool openable = true;
-    bool firstModuleFails = false;
     bool moduleListFails = false;
+    std::vector<std::size_t> listing = {};  // the modules' order in the listing, when not 0, 1, 2, ...
 };
 
 // Made-up processes behind the process-status calls. Opened processes get real
@@ -55,12 +57,16 @@ public:
     bool ListModules(HANDLE handle, HMODULE* modules, DWORD bytes, DWORD* bytesNeeded) override
     {
         const FakeProcess& process = *open_.at(handle);
-        const bool firstOnly = bytes == sizeof(HMODULE);
-        if (firstOnly ? process.firstModuleFails : process.moduleListFails) return false;
-        if (!firstOnly) listBufferBytes = bytes;
-        const std::size_t capacity = bytes / sizeof(HMODULE);
-        for (std::size_t i = 0; i < std::min(capacity, process.modules.size()); ++i) modules[i] = HandleOf(i);
-        *bytesNeeded = static_cast<DWORD>(process.modules.size() * sizeof(HMODULE));
+        if (process.moduleListFails) return false;
+        listBufferBytes = bytes;
+        std::vector<std::size_t> listing = process.listing;
+        if (listing.empty()) {
+            for (std::size_t i = 0; i < process.modules.size(); ++i) listing.push_back(i);
+        }
+        for (std::size_t i = 0; i < std::min<std::size_t>(bytes / sizeof(HMODULE), listing.size()); ++i) {
+            modules[i] = HandleOf(listing[i]);
+        }
+        *bytesNeeded = static_cast<DWORD>(listing.size() * sizeof(HMODULE));
         return true;
     }
 
@@ -93,8 +99,19 @@ private:
     std::map<HANDLE, FakeProcess*> open_;
 };
 
+// Every snapshot fails: the made-up processes' paths come from the calls above.
+class NoToolHelp final : public SeamFake<ToolHelp> {
+public:
+    UniqueSnapshotHandle CreateSnapshot(DWORD, DWORD) override { return UniqueSnapshotHandle(); }
+    bool FirstProcess(HANDLE, PROCESSENTRY32W&) override { return false; }
+    bool NextProcess(HANDLE, PROCESSENTRY32W&) override { return false; }
+    bool FirstModule(HANDLE, MODULEENTRY32W&) override { return false; }
+    bool NextModule(HANDLE, MODULEENTRY32W&) override { return false; }
+};
+
 MemoryResultsList Search(const std::wstring& spec, bool partial = false)
 {
+    const NoToolHelp noSnapshots;
     MemoryResultsList list;
     SearchModule(list, spec, partial);
     return list;
@@ -127,8 +144,7 @@ TEST(EnumProcessesNTFailures, ProcessesThatCannotBeExaminedAreSkippedSilently)
 {
     FakeProcessStatus fake;
     fake.processes.push_back({0, {L"C:\\idle.exe", L"C:\\a\\x.dll"}, false});
-    fake.processes.push_back({20, {L"C:\\a\\first.exe", L"C:\\a\\x.dll"}, true, true});
-    fake.processes.push_back({30, {L"C:\\a\\list.exe", L"C:\\a\\x.dll"}, true, false, true});
+    fake.processes.push_back({30, {L"C:\\a\\list.exe", L"C:\\a\\x.dll"}, true, true});
     fake.processes.push_back({40, {L"C:\\a\\good.exe", L"C:\\a\\x.dll"}});
     RecordingMessageBoxes boxes;
 
@@ -137,7 +153,7 @@ TEST(EnumProcessesNTFailures, ProcessesThatCannotBeExaminedAreSkippedSilently)
     EXPECT_EQ(ProcessIdsOf(list), std::vector<DWORD>{40});
     EXPECT_EQ(list.Text(1), L"good.exe");
     EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(fake.accesses, (std::vector<DWORD>{0x410, 0x410, 0x410, 0x410}));
+    EXPECT_EQ(fake.accesses, (std::vector<DWORD>{0x410, 0x410, 0x410}));
 }
 
 TEST(EnumProcessesNTFailures, UnreadablePathsAreEmpty)
@@ -186,7 +202,7 @@ TEST(EnumProcessesNTFailures, EveryOpenedProcessHandleIsClosed)
 {
     FakeProcessStatus fake;
     for (DWORD id = 1; id <= 50; ++id) {
-        fake.processes.push_back({id, {L"C:\\p.exe", L"C:\\x.dll"}, true, id % 3 == 0, id % 5 == 0});
+        fake.processes.push_back({id, {L"C:\\p.exe", L"C:\\x.dll"}, true, id % 3 == 0});
     }
     DWORD before = 0;
     DWORD after = 0;
@@ -194,4 +210,17 @@ TEST(EnumProcessesNTFailures, EveryOpenedProcessHandleIsClosed)
     Search(L"x.dll");
     ASSERT_TRUE(GetProcessHandleCount(GetCurrentProcess(), &after));
     EXPECT_EQ(after, before);
+}
+
+TEST(EnumProcessesNTFailures, AHandleListedTwiceGivesOneRowInTheOrderOfItsFirstAppearance)
+{
+    FakeProcessStatus fake;
+    fake.processes.push_back({70, {L"C:\\w\\wow.exe", L"C:\\w\\a.dll", L"C:\\w\\b.dll"}, true, false, {0, 2, 1, 2, 0, 1}});
+
+    const MemoryResultsList list = Search(L"");
+
+    ASSERT_EQ(list.RowCount(), 3);
+    EXPECT_EQ(list.SubItem(1, 2), L"C:\\w\\wow.exe");
+    EXPECT_EQ(list.SubItem(2, 2), L"C:\\w\\b.dll");
+    EXPECT_EQ(list.SubItem(3, 2), L"C:\\w\\a.dll");
 }

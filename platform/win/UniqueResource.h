@@ -50,6 +50,11 @@ struct FileHandle {  // handles whose "none" is INVALID_HANDLE_VALUE
     static void Close(Type h) noexcept { CloseHandle(h); }
 };
 struct SnapshotHandle : FileHandle {};  // tool-help snapshots: a type of their own
+struct FindHandle {
+    using Type = HANDLE;
+    static Type None() noexcept { return INVALID_HANDLE_VALUE; }
+    static void Close(Type h) noexcept { FindClose(h); }
+};
 struct RegistryKey {
     using Type = HKEY;
     static Type None() noexcept { return nullptr; }
@@ -81,6 +86,7 @@ struct Library {
 using UniqueHandle = UniqueResource<resource_traits::Handle>;
 using UniqueFileHandle = UniqueResource<resource_traits::FileHandle>;
 using UniqueSnapshotHandle = UniqueResource<resource_traits::SnapshotHandle>;
+using UniqueFindHandle = UniqueResource<resource_traits::FindHandle>;
 using UniqueHkey = UniqueResource<resource_traits::RegistryKey>;
 using UniqueHicon = UniqueResource<resource_traits::Icon>;
 using UniqueGdiObject = UniqueResource<resource_traits::GdiObject>;

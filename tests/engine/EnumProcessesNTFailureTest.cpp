@@ -15,6 +15,27 @@
 
 namespace {
 
+bool DebugPrivilegeEnabled()
+{
+    HANDLE token = nullptr;
+    OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token);
+    const UniqueHandle owner(token);
+    PRIVILEGE_SET asked{1, PRIVILEGE_SET_ALL_NECESSARY, {}};
+    LookupPrivilegeValueW(nullptr, SE_DEBUG_NAME, &asked.Privilege[0].Luid);
+    BOOL enabled = FALSE;
+    return PrivilegeCheck(token, &asked, &enabled) && enabled;
+}
+
+void SetDebugPrivilege(bool enabled)
+{
+    HANDLE token = nullptr;
+    OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES, &token);
+    const UniqueHandle owner(token);
+    TOKEN_PRIVILEGES privileges{1, {{{}, enabled ? SE_PRIVILEGE_ENABLED : 0u}}};
+    LookupPrivilegeValueW(nullptr, SE_DEBUG_NAME, &privileges.Privileges[0].Luid);
+    AdjustTokenPrivileges(token, FALSE, &privileges, sizeof privileges, nullptr, nullptr);
+}
+
 // A made-up module path; nullopt for a module whose path cannot be read.
 using FakeModule = std::optional<std::wstring>;
 
@@ -33,6 +54,7 @@ public:
 
     bool ListProcesses(DWORD* ids, DWORD bytes, DWORD* bytesWritten) override
     {
+        debugPrivilegeAtListing = DebugPrivilegeEnabled();
         if (listingFails) return false;
         const std::size_t count = std::min<std::size_t>(processes.size(), bytes / sizeof(DWORD));
         for (std::size_t i = 0; i < count; ++i) ids[i] = processes[i].id;
@@ -91,6 +113,7 @@ public:
     std::vector<DWORD> accesses;
     DWORD listBufferBytes = 0;
     std::size_t highestModuleAsked = 0;
+    bool debugPrivilegeAtListing = false;
 
 private:
     static HMODULE HandleOf(std::size_t index) { return reinterpret_cast<HMODULE>((index + 1) << 16); }
@@ -117,110 +140,78 @@ MemoryResultsList Search(const std::wstring& spec, bool partial = false)
     return list;
 }
 
-std::vector<DWORD> ProcessIdsOf(const MemoryResultsList& list)
-{
-    std::vector<DWORD> ids;
-    for (int row = 1; row <= list.RowCount(); ++row) ids.push_back(static_cast<DWORD>(UnpackProcessID(list.Tag(row))));
-    return ids;
-}
-
 }  // namespace
 
-TEST(EnumProcessesNTFailures, FailedProcessListingShowsTheMessageAndAddsNoRows)
+TEST(EnumProcessesNTFailures, AFailedListingIsShownAfterTheDebugPrivilegeWasAskedFor)
 {
     FakeProcessStatus fake;
     fake.listingFails = true;
     fake.processes.push_back({10, {L"C:\\a\\a.exe", L"C:\\a\\x.dll"}});
     RecordingMessageBoxes boxes;
+    SetDebugPrivilege(false);
+    ASSERT_FALSE(DebugPrivilegeEnabled());
 
     EXPECT_EQ(Search(L"x.dll").RowCount(), 0);
 
+    EXPECT_TRUE(fake.debugPrivilegeAtListing);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, L"Can't enum processes!");
     EXPECT_EQ(boxes.shown[0].style, 16u);
 }
 
-TEST(EnumProcessesNTFailures, ProcessesThatCannotBeExaminedAreSkippedSilently)
+TEST(EnumProcessesNTFailures, ProcessesThatCannotBeExaminedAreSkippedSilentlyAndTheirHandlesClosed)
 {
     FakeProcessStatus fake;
     fake.processes.push_back({0, {L"C:\\idle.exe", L"C:\\a\\x.dll"}, false});
-    fake.processes.push_back({30, {L"C:\\a\\list.exe", L"C:\\a\\x.dll"}, true, true});
-    fake.processes.push_back({40, {L"C:\\a\\good.exe", L"C:\\a\\x.dll"}});
+    for (DWORD id = 1; id <= 30; ++id) fake.processes.push_back({id * 4, {L"C:\\a\\p.exe", L"C:\\a\\y.dll"}, true, true});
+    fake.processes.push_back({400, {L"C:\\a\\good.exe", L"C:\\a\\x.dll"}});
     RecordingMessageBoxes boxes;
+    DWORD before = 0, after = 0;
+    ASSERT_TRUE(GetProcessHandleCount(GetCurrentProcess(), &before));
 
-    const MemoryResultsList list = Search(L"x.dll");
+    const MemoryResultsList list = Search(L".dll");
 
-    EXPECT_EQ(ProcessIdsOf(list), std::vector<DWORD>{40});
-    EXPECT_EQ(list.Text(1), L"good.exe");
+    ASSERT_TRUE(GetProcessHandleCount(GetCurrentProcess(), &after));
+    EXPECT_EQ(after, before);
+    ASSERT_EQ(list.RowCount(), 1);
+    EXPECT_EQ(list.Tag(1), L"&H00000190|C:\\a\\good.exe");
     EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(fake.accesses, (std::vector<DWORD>{0x410, 0x410, 0x410}));
+    EXPECT_EQ(fake.accesses, std::vector<DWORD>(32, 0x410));
 }
 
-TEST(EnumProcessesNTFailures, UnreadablePathsAreEmpty)
+TEST(EnumProcessesNTFailures, UnreadablePathsAreEmptyAndARepeatedHandleCountsOnce)
 {
     FakeProcessStatus fake;
-    fake.processes.push_back({50, {std::nullopt, L"C:\\a\\x.dll", std::nullopt}});
+    fake.processes.push_back({50, {std::nullopt, L"C:\\a\\x.dll", std::nullopt, L"C:\\a\\z.dll"}, true, false,
+                              {0, 3, 1, 2, 3, 0, 1}});
 
     const MemoryResultsList named = Search(L"x.dll");
-    ASSERT_EQ(named.RowCount(), 1) << "the unreadable module matches no non-empty specification";
+    ASSERT_EQ(named.RowCount(), 1) << "an unreadable module matches no non-empty specification";
     EXPECT_EQ(named.Text(1), L"");
-    EXPECT_EQ(named.Tag(1), L"&H00000032|") << "rows of a process whose program path is unknown";
+    EXPECT_EQ(named.Tag(1), L"&H00000032|") << "the program's path is unknown";
 
     const MemoryResultsList all = Search(L"");
-    EXPECT_EQ(all.RowCount(), 3) << "the empty specification matches even empty paths";
-    EXPECT_EQ(all.SubItem(3, 2), L"");
+    ASSERT_EQ(all.RowCount(), 4) << "the empty specification matches even empty paths";
+    const std::wstring inFirstOrder[] = {L"", L"C:\\a\\z.dll", L"C:\\a\\x.dll", L""};
+    for (int row = 1; row <= 4; ++row) EXPECT_EQ(all.SubItem(row, 2), inFirstOrder[row - 1]);
 }
 
-TEST(EnumProcessesNTFailures, OnlyTheFirst2048ModulesAreExamined)
+TEST(EnumProcessesNTFailures, OnlyTheFirst1024ProcessesAnd2048ModulesAreExamined)
 {
     FakeProcessStatus fake;
-    FakeProcess big{60, {L"C:\\big\\big.exe"}};
+    FakeProcess big{4, {L"C:\\big\\big.exe"}};
     for (int i = 1; i < 3000; ++i) big.modules.emplace_back(L"C:\\big\\m" + std::to_wstring(i) + L".dll");
     big.modules[2047] = L"C:\\big\\last_examined.dll";
     big.modules[2048] = L"C:\\big\\beyond.dll";
     fake.processes.push_back(big);
-
     EXPECT_EQ(Search(L"last_examined.dll").RowCount(), 1);
     EXPECT_EQ(Search(L"beyond.dll").RowCount(), 0);
     EXPECT_EQ(fake.listBufferBytes, 2048 * sizeof(HMODULE));
     EXPECT_EQ(fake.highestModuleAsked, 2047u);
-}
 
-TEST(EnumProcessesNTFailures, OnlyTheFirst1024ProcessesAreExamined)
-{
-    FakeProcessStatus fake;
+    fake.processes.clear();
     for (DWORD id = 1; id <= 1500; ++id) fake.processes.push_back({id * 4, {L"C:\\p.exe", L"C:\\x.dll"}});
-
     const MemoryResultsList list = Search(L"x.dll");
-
     EXPECT_EQ(list.RowCount(), 1024);
     EXPECT_EQ(UnpackProcessID(list.Tag(1024)), 1024 * 4);
-    EXPECT_EQ(fake.accesses.size(), 1024u);
-}
-
-TEST(EnumProcessesNTFailures, EveryOpenedProcessHandleIsClosed)
-{
-    FakeProcessStatus fake;
-    for (DWORD id = 1; id <= 50; ++id) {
-        fake.processes.push_back({id, {L"C:\\p.exe", L"C:\\x.dll"}, true, id % 3 == 0});
-    }
-    DWORD before = 0;
-    DWORD after = 0;
-    ASSERT_TRUE(GetProcessHandleCount(GetCurrentProcess(), &before));
-    Search(L"x.dll");
-    ASSERT_TRUE(GetProcessHandleCount(GetCurrentProcess(), &after));
-    EXPECT_EQ(after, before);
-}
-
-TEST(EnumProcessesNTFailures, AHandleListedTwiceGivesOneRowInTheOrderOfItsFirstAppearance)
-{
-    FakeProcessStatus fake;
-    fake.processes.push_back({70, {L"C:\\w\\wow.exe", L"C:\\w\\a.dll", L"C:\\w\\b.dll"}, true, false, {0, 2, 1, 2, 0, 1}});
-
-    const MemoryResultsList list = Search(L"");
-
-    ASSERT_EQ(list.RowCount(), 3);
-    EXPECT_EQ(list.SubItem(1, 2), L"C:\\w\\wow.exe");
-    EXPECT_EQ(list.SubItem(2, 2), L"C:\\w\\b.dll");
-    EXPECT_EQ(list.SubItem(3, 2), L"C:\\w\\a.dll");
 }

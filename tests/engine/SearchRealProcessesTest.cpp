@@ -1,126 +1,80 @@
 // The module search against real processes: test helpers that load test modules.
-#include <gtest/gtest.h>
-
 #include <windows.h>
 #include <psapi.h>
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <set>
+#include <tuple>
 #include <unordered_set>
 
 #include "fixtures/HelperProcess.h"
 #include "fixtures/SeamFake.h"
-#include "fixtures/TestFiles.h"
-#include "platform/win/UniqueResource.h"
-#include "search/MemoryResultsList.h"
 #include "platform/win/ProcessStatus.h"
 #include "platform/win/ToolHelp.h"
+#include "search/MemoryResultsList.h"
 #include "search/modEnumProcessesNT.h"
-#include "search/modMain.h"
 #include "search/modPackProcessInfo.h"
 
 namespace {
 
-struct Hit {
-    std::wstring text;
-    std::wstring version;
-    std::wstring module;
-    DWORD processId;
-    std::wstring program;
-};
+// A row as shown and as the actions read it back: process id, program name, module
+// version, module path, program path. Ordered by process; a process's rows keep
+// their order.
+using Row = std::tuple<DWORD, std::wstring, std::wstring, std::wstring, std::wstring>;
 
-std::vector<Hit> Search(const std::wstring& spec, bool partial)
+std::vector<Row> ByProcess(std::vector<Row> rows)
+{
+    std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) { return std::get<0>(a) < std::get<0>(b); });
+    return rows;
+}
+
+std::vector<Row> Search(const std::wstring& spec, bool partial)
 {
     MemoryResultsList list;
     SearchModule(list, spec, partial);
-    std::vector<Hit> hits;
+    std::vector<Row> rows;
     for (int row = 1; row <= list.RowCount(); ++row) {
-        hits.push_back({list.Text(row), list.SubItem(row, 1), list.SubItem(row, 2),
-                        static_cast<DWORD>(UnpackProcessID(list.Tag(row))), UnpackProcessText(list.Tag(row))});
+        rows.emplace_back(UnpackProcessID(list.Tag(row)), list.Text(row), list.SubItem(row, 1), list.SubItem(row, 2),
+                          UnpackProcessText(list.Tag(row)));
     }
-    return hits;
-}
-
-void ExpectHelperRow(const Hit& hit, const HelperProcess& helper, const std::wstring& module,
-                     const std::wstring& version)
-{
-    EXPECT_EQ(hit.text, L"vennick_test_helper.exe");
-    EXPECT_EQ(hit.version, version);
-    EXPECT_EQ(hit.module, module);
-    EXPECT_EQ(hit.processId, helper.Id());
-    EXPECT_EQ(hit.program, helper.Program());
+    return ByProcess(rows);
 }
 
 }  // namespace
 
-TEST(SearchRealProcesses, TwoHelpersWithTheModuleGiveOneRowEach)
+TEST(SearchRealProcesses, ARowForEachMatchingModuleOfEveryProcess)
 {
     ScratchFolder folder;
-    const std::wstring module = folder.AddModule(ModuleKind::Version5_1_0_2600, L"alpha_xq1.dll");
-    HelperProcess first({module});
-    HelperProcess second({module});
+    const std::wstring a = folder.AddModule(ModuleKind::Version5_1_0_2600, L"lib_xq1\\alpha_xq1.dll");
+    const std::wstring b = folder.AddModule(ModuleKind::Version5_1_3_2600, L"lib_xq1\\beta_xq1.dll");
+    const std::wstring plain = folder.AddModule(ModuleKind::NoVersion, L"plain_xq1b.dll");
+    const std::wstring runner = folder.Copy(HelperProgramPath(), L"runner_xq1.exe");
+    const HelperProcess two({a, b});
+    const HelperProcess one({a}, runner);
+    const HelperProcess unversioned({plain});
+    const std::wstring helper = L"vennick_test_helper.exe";
+    const Row twoA{two.Id(), helper, L"5.1.2600", a, two.Program()};
+    const Row twoB{two.Id(), helper, L"5.1.3.2600", b, two.Program()};
+    const Row oneA{one.Id(), L"runner_xq1.exe", L"5.1.2600", a, runner};
 
-    const std::vector<Hit> hits = Search(L"ALPHA_XQ1.DLL", false);
+    const std::tuple<const wchar_t*, bool, std::vector<Row>> cases[] = {
+        {L"ALPHA_XQ1.DLL", false, {twoA, oneA}},
+        {L"_xq1.dll", false, {twoA, twoB, oneA}},  // two modules of one process: two rows
+        {L"\\LIB_XQ1\\", true, {twoA, twoB, oneA}},
+        {L"lib_xq1", false, {}},  // a folder is no module's tail
+        {L"plain_xq1b.dll", false, {{unversioned.Id(), helper, L"---", plain, unversioned.Program()}}},
+        {L"Runner_XQ1.exe", false, {{one.Id(), L"runner_xq1.exe", L"---", runner, runner}}},  // its program
+        {L"no_such_module_xq1.dll", false, {}},
+    };
+    for (const auto& [spec, partial, expected] : cases) EXPECT_EQ(Search(spec, partial), ByProcess(expected)) << spec;
 
-    ASSERT_EQ(hits.size(), 2u);
-    const std::set<DWORD> ids{hits[0].processId, hits[1].processId};
-    EXPECT_EQ(ids, (std::set<DWORD>{first.Id(), second.Id()}));
-    for (const Hit& hit : hits) ExpectHelperRow(hit, hit.processId == first.Id() ? first : second, module, L"5.1.2600");
-}
-
-TEST(SearchRealProcesses, TwoMatchingModulesOfOneProcessGiveTwoRowsInLoadOrder)
-{
-    ScratchFolder folder;
-    const std::wstring a = folder.AddModule(ModuleKind::Version5_1_0_2600, L"twoa_xq2.dll");
-    const std::wstring b = folder.AddModule(ModuleKind::Version5_1_3_2600, L"twob_xq2.dll");
-    HelperProcess helper({a, b});
-
-    const std::vector<Hit> hits = Search(L"_xq2.dll", false);
-
-    ASSERT_EQ(hits.size(), 2u);
-    ExpectHelperRow(hits[0], helper, a, L"5.1.2600");
-    ExpectHelperRow(hits[1], helper, b, L"5.1.3.2600");
-}
-
-TEST(SearchRealProcesses, ModuleWithoutVersionResourceShowsDashes)
-{
-    ScratchFolder folder;
-    const std::wstring module = folder.AddModule(ModuleKind::NoVersion, L"plain_xq3.dll");
-    HelperProcess helper({module});
-
-    const std::vector<Hit> hits = Search(L"plain_xq3.dll", false);
-
-    ASSERT_EQ(hits.size(), 1u);
-    ExpectHelperRow(hits[0], helper, module, L"---");
-}
-
-TEST(SearchRealProcesses, ProgramFileNameListsTheProcessWithItsProgramInTheModuleColumn)
-{
-    ScratchFolder folder;
-    const std::wstring program = folder.Copy(HelperProgramPath(), L"runner_xq4.exe");
-    HelperProcess helper({}, program);
-
-    const std::vector<Hit> hits = Search(L"Runner_XQ4.exe", false);
-
-    ASSERT_EQ(hits.size(), 1u);
-    EXPECT_EQ(hits[0].text, L"runner_xq4.exe");
-    EXPECT_EQ(hits[0].module, program);
-    EXPECT_EQ(hits[0].program, program);
-    EXPECT_EQ(hits[0].processId, helper.Id());
-}
-
-TEST(SearchRealProcesses, ContainsTestWithAFolderNameFindsEveryModuleFromThatFolder)
-{
-    ScratchFolder folder;
-    const std::wstring one = folder.AddModule(ModuleKind::Version5_1_0_2600, L"lib_xq5\\one.dll");
-    const std::wstring two = folder.AddModule(ModuleKind::NoVersion, L"lib_xq5\\two.dll");
-    HelperProcess helper({one, two});
-
-    const std::vector<Hit> contains = Search(L"\\LIB_XQ5\\", true);
-    ASSERT_EQ(contains.size(), 2u);
-    ExpectHelperRow(contains[0], helper, one, L"5.1.2600");
-    ExpectHelperRow(contains[1], helper, two, L"---");
-
-    EXPECT_TRUE(Search(L"lib_xq5", false).empty()) << "a folder name is no module's tail";
+    // Each search reads the versions anew: a loaded file can be renamed, and another
+    // put in its place.
+    ASSERT_TRUE(MoveFileW(a.c_str(), (a + L".old").c_str()));
+    folder.AddModule(ModuleKind::NoVersion, L"lib_xq1\\alpha_xq1.dll");
+    for (const Row& row : Search(L"alpha_xq1.dll", false)) EXPECT_EQ(std::get<2>(row), L"---");
 }
 
 TEST(SearchRealProcesses, TheSearchingProcessIsListedLikeAnyOther)
@@ -129,33 +83,18 @@ TEST(SearchRealProcesses, TheSearchingProcessIsListedLikeAnyOther)
     const std::wstring module = folder.AddModule(ModuleKind::Version5_1_3_2600, L"self_xq6.dll");
     const UniqueLibrary loaded(LoadLibraryW(module.c_str()));
     ASSERT_TRUE(loaded);
-
-    const std::vector<Hit> hits = Search(L"self_xq6.dll", false);
-
-    ASSERT_EQ(hits.size(), 1u);
-    EXPECT_EQ(hits[0].processId, GetCurrentProcessId());
-    EXPECT_EQ(hits[0].text, L"engine_tests.exe");
-    EXPECT_EQ(hits[0].module, module);
-    EXPECT_EQ(hits[0].version, L"5.1.3.2600");
-}
-
-TEST(SearchRealProcesses, NoMatchGivesNoRows)
-{
-    EXPECT_TRUE(Search(L"no_such_module_xq7.dll", false).empty());
-    EXPECT_TRUE(Search(L"no_such_folder_xq7\\", true).empty());
+    EXPECT_EQ(Search(L"self_xq6.dll", false), (std::vector<Row>{{GetCurrentProcessId(), L"engine_tests.exe", L"5.1.3.2600",
+                                                                 module, BuildFolder() + L"engine_tests.exe"}}));
 }
 
 TEST(SearchRealProcesses, A32BitProcessIsListedLikeA64BitOne)
 {
     ScratchFolder folder;
     const std::wstring module = folder.AddModule(ModuleKind::Version5_1_3_2600_32Bit, L"lib_xq20\\wow_xq20.dll");
-    HelperProcess helper({module}, Helper32ProgramPath());
-
-    for (const auto& [spec, partial] : {std::pair{L"WOW_XQ20.dll", false}, std::pair{L"\\lib_xq20\\", true}}) {
-        const std::vector<Hit> hits = Search(spec, partial);
-        ASSERT_EQ(hits.size(), 1u) << spec;
-        ExpectHelperRow(hits[0], helper, module, L"5.1.3.2600");
-    }
+    const HelperProcess helper({module}, Helper32ProgramPath());
+    const std::vector<Row> expected{{helper.Id(), L"vennick_test_helper.exe", L"5.1.3.2600", module, helper.Program()}};
+    EXPECT_EQ(Search(L"WOW_XQ20.dll", false), expected);
+    EXPECT_EQ(Search(L"\\lib_xq20\\", true), expected);
 }
 
 namespace {

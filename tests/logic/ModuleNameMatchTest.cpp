@@ -2,59 +2,41 @@
 
 #include "search/modMain.h"
 
-namespace {
-const std::wstring kKernel = L"C:\\WINDOWS\\system32\\KERNEL32.DLL";
-const std::wstring kUser = L"C:\\WINDOWS\\system32\\user32.dll";
-}  // namespace
-
-TEST(MatchModuleName, EndsWithIgnoresLetterCase)
+TEST(MatchModuleName, EndsWithAndContainsTests)
 {
-    EXPECT_TRUE(MatchModuleName(kKernel, L"kernel32.dll", false, true));
-    EXPECT_TRUE(MatchModuleName(kKernel, L"KeRnEl32.DlL", false, true));
-    EXPECT_FALSE(MatchModuleName(kKernel, L"kernel32.dl", false, true));
-    EXPECT_FALSE(MatchModuleName(kKernel, L"kernel32.dll", false, false)) << "case matters without ignoreCase";
-    EXPECT_TRUE(MatchModuleName(kKernel, L"KERNEL32.DLL", false, false));
-}
-
-TEST(MatchModuleName, EndsWithNeedsNoFolderSeparatorBeforeTheTail)
-{
-    EXPECT_TRUE(MatchModuleName(kKernel, L"32.dll", false, true));
-    EXPECT_TRUE(MatchModuleName(kUser, L"32.dll", false, true));
-    EXPECT_TRUE(MatchModuleName(kUser, L"r32.DLL", false, true));
-    EXPECT_FALSE(MatchModuleName(kUser, L"user32", false, true));
-}
-
-TEST(MatchModuleName, FolderNameMatchesOnlyWithTheContainsTest)
-{
-    EXPECT_FALSE(MatchModuleName(kKernel, L"system32", false, true));
-    EXPECT_TRUE(MatchModuleName(kKernel, L"system32", true, true));
-    EXPECT_TRUE(MatchModuleName(kKernel, L"SYSTEM32\\kernel", true, true));
-    EXPECT_TRUE(MatchModuleName(kKernel, L"c:\\windows", true, true)) << "at the very start";
-    EXPECT_TRUE(MatchModuleName(kKernel, L".dll", true, true)) << "at the very end";
-    EXPECT_FALSE(MatchModuleName(kKernel, L"system64", true, true));
-}
-
-TEST(MatchModuleName, SpecificationLongerThanThePathNeverMatches)
-{
-    EXPECT_FALSE(MatchModuleName(L"a.dll", L"xa.dll", false, true));
-    EXPECT_FALSE(MatchModuleName(L"a.dll", L"xa.dll", true, true));
-    EXPECT_FALSE(MatchModuleName(L"", L"a", false, true));
-    EXPECT_TRUE(MatchModuleName(L"a.dll", L"A.DLL", false, true)) << "same length";
-}
-
-TEST(MatchModuleName, EmptySpecification)
-{
-    EXPECT_TRUE(MatchModuleName(kKernel, L"", false, true));
-    EXPECT_TRUE(MatchModuleName(L"", L"", false, true)) << "ends-with: even an empty path";
-    EXPECT_TRUE(MatchModuleName(kKernel, L"", true, true));
-    EXPECT_FALSE(MatchModuleName(L"", L"", true, true)) << "contains: an empty path contains nothing";
-}
-
-TEST(MatchModuleName, CyrillicLettersIgnoreCaseToo)
-{
-    const std::wstring path = L"C:\\Программы\\Мой Инструмент\\МОДУЛЬ.DLL";
-    EXPECT_TRUE(MatchModuleName(path, L"модуль.dll", false, true));
-    EXPECT_TRUE(MatchModuleName(path, L"мой инструмент", true, true));
-    EXPECT_FALSE(MatchModuleName(path, L"модуль.dll", false, false));
-    EXPECT_TRUE(MatchModuleName(L"C:\\ё\\ÄÖÜ.dll", L"Ё\\äöü.DLL", false, true));
+    const wchar_t* kernel = L"C:\\WINDOWS\\system32\\KERNEL32.DLL";
+    const wchar_t* cyrillic = L"C:\\Программы\\Мой Инструмент\\МОДУЛЬ.DLL";
+    struct Case {
+        const wchar_t* path;
+        const wchar_t* spec;
+        bool partial, ignoreCase, matches;
+    };
+    const Case cases[] = {
+        {kernel, L"KeRnEl32.DlL", false, true, true},
+        {kernel, L"kernel32.dl", false, true, false},
+        {kernel, L"kernel32.dll", false, false, false},  // case matters without ignoreCase
+        {kernel, L"KERNEL32.DLL", false, false, true},
+        {kernel, L"32.dll", false, true, true},  // no folder separator needed before the tail
+        {L"C:\\WINDOWS\\system32\\user32.dll", L"32.DLL", false, true, true},
+        {kernel, L"system32", false, true, false},  // a folder is no module's tail
+        {kernel, L"system32", true, true, true},
+        {kernel, L"SYSTEM32\\kernel", true, true, true},
+        {kernel, L"c:\\windows", true, true, true},
+        {kernel, L"system64", true, true, false},
+        {L"a.dll", L"xa.dll", false, true, false},  // longer than the path
+        {L"a.dll", L"xa.dll", true, true, false},
+        {L"a.dll", L"A.DLL", false, true, true},
+        {kernel, L"", false, true, true},  // the empty specification
+        {L"", L"", false, true, true},
+        {kernel, L"", true, true, true},
+        {L"", L"", true, true, false},  // an empty path contains nothing
+        {cyrillic, L"модуль.dll", false, true, true},
+        {cyrillic, L"мой инструмент", true, true, true},
+        {cyrillic, L"модуль.dll", false, false, false},
+        {L"C:\\ё\\ÄÖÜ.dll", L"Ё\\äöü.DLL", false, true, true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(MatchModuleName(c.path, c.spec, c.partial, c.ignoreCase), c.matches)
+            << c.path << " | " << c.spec << " | partial " << c.partial << " | ignoreCase " << c.ignoreCase;
+    }
 }

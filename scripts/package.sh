@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the distributable for Windows users: build/windows/vennick-1.02.0024-win64.zip
-# with vennick.exe and a short read-me (packaging/README-Windows.txt).
+# Builds the distributable for Windows users: build/windows/vennick-<version>-win64.zip
+# with vennick.exe and a short read-me (packaging/README-Windows.txt.in).
 set -euo pipefail
 . "$(dirname "$0")/session.sh"
 prepare_windows_build

@@ -25,5 +25,6 @@ ctest --test-dir "$build/windows" --output-on-failure "${filter[@]}"
 
 echo "== the distributable"
 cmake --build "$build/windows" --target package >/dev/null
-unzip -Z1 "$build/windows/vennick-1.02.0024-win64.zip" | sort | tr '\n' ' ' | grep -qx 'README.txt vennick.exe ' ||
+package=$(sed -n 's/^set(CPACK_PACKAGE_FILE_NAME "\(.*\)")$/\1/p' "$build/windows/CPackConfig.cmake")
+unzip -Z1 "$build/windows/$package.zip" | sort | tr '\n' ' ' | grep -qx 'README.txt vennick.exe ' ||
   { echo "the zip does not hold exactly vennick.exe and README.txt" >&2; exit 1; }

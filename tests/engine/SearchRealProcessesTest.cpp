@@ -189,7 +189,9 @@ TEST(SearchRealProcesses, ModulePathsReadInOnePassAreThoseReadOneByOne)
         EXPECT_EQ(PathsInOnePass(process.get(), id), *expected) << "process " << id;
         // Only the path too long for a snapshot record is read on its own. (Wine takes
         // no module snapshot of a 32-bit process for a 64-bit caller: all are read so.)
-        if (id == native.Id()) EXPECT_EQ(counting.reads, 1);
+        if (id == native.Id()) {
+            EXPECT_EQ(counting.reads, 1);
+        }
         for (bool failing : {true, false}) {
             const DegradedToolHelp degraded(failing);
             EXPECT_EQ(PathsInOnePass(process.get(), id), *expected) << "process " << id << (failing ? ", no snapshot" : ", half a snapshot");

@@ -227,7 +227,7 @@ TEST_F(MainWindow, ShortcutsNeedTheirExactShiftMask)
     ASSERT_EQ(boxes.shown.size(), 1u) << "Shift+F1: the about box";
     EXPECT_EQ(boxes.shown[0].style, static_cast<UINT>(MB_OK | MB_USERICON));
     EXPECT_NE(boxes.shown[0].text.find(L"Vennick"), std::wstring::npos);
-    EXPECT_NE(boxes.shown[0].text.find(L"1.02.0024"), std::wstring::npos);
+    EXPECT_NE(boxes.shown[0].text.find(L"" VENNICK_VERSION_TEXT), std::wstring::npos);
     EXPECT_NE(boxes.shown[0].text.find(app::kAuthor), std::wstring::npos);
 
     keyboard.controlDown = true;  // the search reads the held Ctrl key

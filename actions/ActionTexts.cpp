@@ -2,30 +2,30 @@
 
 namespace action_texts {
 
+namespace {
+
+std::wstring AboutFile(std::wstring_view path, std::wstring_view sentence)
+{
+    return std::wstring(path).append(L"\r\n\r\n").append(sentence);
+}
+
+}  // namespace
+
 std::wstring KillConfirmation()
 {
-    return std::wstring(L"Вы действительно хотите завершить все перечисленные ") +
-           L"программы? Все несохранённые данные могут быть утеряны!";
+    return L"Вы действительно хотите завершить все перечисленные программы? Все несохранённые данные могут быть "
+           L"утеряны!";
 }
 
 std::wstring LaunchConfirmation()
 {
-    return std::wstring(L"Вы действительно хотите перезапустить перечисленные ") +
-           L"программы? Если они не были завершены ранее, то они " + L"будут запущены повтороно!";
-}
-
-std::wstring AboutFile(std::wstring_view path, std::wstring_view sentence)
-{
-    std::wstring text(path);
-    text.append(L"\r\n\r\n").append(sentence);
-    return text;
+    return L"Вы действительно хотите перезапустить перечисленные программы? Если они не были завершены ранее, то они "
+           L"будут запущены повтороно!";
 }
 
 std::wstring KillFailure(std::wstring_view programPath, std::wstring_view idText)
 {
-    std::wstring sentence = std::wstring(L"Не удаётся завершить процесс с ") + L"идентификатором";
-    sentence.append(idText).append(L".");
-    return AboutFile(programPath, sentence);
+    return AboutFile(programPath, std::wstring(L"Не удаётся завершить процесс с идентификатором").append(idText) + L".");
 }
 
 std::wstring LaunchFailure(std::wstring_view programPath)
@@ -33,19 +33,13 @@ std::wstring LaunchFailure(std::wstring_view programPath)
     return AboutFile(programPath, L"Не удаётся запустить программу.");
 }
 
-std::wstring SaveFailure(std::wstring_view batchFile)
-{
-    return AboutFile(batchFile, L"Не удаётся сохранить пакетный файл.");
-}
+std::wstring SaveFailure(std::wstring_view batchFile) { return AboutFile(batchFile, L"Не удаётся сохранить пакетный файл."); }
 
-std::wstring SaveSuccess(std::wstring_view batchFile)
-{
-    return AboutFile(batchFile, L"Пакетный файл сохранён успешно.");
-}
+std::wstring SaveSuccess(std::wstring_view batchFile) { return AboutFile(batchFile, L"Пакетный файл сохранён успешно."); }
 
 std::wstring UnrepresentablePath(std::wstring_view programPath, unsigned codePage)
 {
-    return std::wstring(L"Путь программы нельзя записать в кодовой странице ") + std::to_wstring(codePage) +
+    return L"Путь программы нельзя записать в кодовой странице " + std::to_wstring(codePage) +
            L", а короткого имени у него нет: " + std::wstring(programPath);
 }
 

@@ -6,16 +6,14 @@
 
 namespace action_texts {
 
+std::wstring KillConfirmation();
+std::wstring LaunchConfirmation();
+
 inline constexpr const wchar_t* kBatchFilter = L"Пакетные файлы|*.BAT;*.CMD|Все файлы|*.*";
 inline constexpr const wchar_t* kBatchDefaultExt = L"BAT";
 inline constexpr const wchar_t* kLastSaveBatPath = L"Last Save BAT Path";
 
-std::wstring KillConfirmation();
-std::wstring LaunchConfirmation();
-
-// A message about one file or program: its full path, an empty line, the sentence.
-std::wstring AboutFile(std::wstring_view path, std::wstring_view sentence);
-
+// Messages about one file or program: its full path, an empty line, the sentence.
 // `idText` follows the word directly (it starts with its own blank).
 std::wstring KillFailure(std::wstring_view programPath, std::wstring_view idText);
 std::wstring LaunchFailure(std::wstring_view programPath);

@@ -57,12 +57,6 @@ int PointsToPixels(int points, UINT dpi) { return MulDiv(points, static_cast<int
 
 }  // namespace
 
-int CurrentShiftMask()
-{
-    return (GetKeyState(VK_SHIFT) < 0 ? kShiftMask : 0) | (GetKeyState(VK_CONTROL) < 0 ? kCtrlMask : 0) |
-           (GetKeyState(VK_MENU) < 0 ? kAltMask : 0);
-}
-
 bool frmMain::Load()
 {
     const UINT dpi = SystemDpi();
@@ -86,7 +80,7 @@ bool frmMain::PreTranslateMessage(MSG& message)
     const bool ours = message.hwnd == Handle() || IsChild(Handle(), message.hwnd);
     if (ours && (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN)) {
         const int keyCode = static_cast<int>(message.wParam);
-        const int shift = CurrentShiftMask();
+        const int shift = Seam<KeyboardState>::Current().ShiftMaskOfMessage();
         RunGuarded([&] { Form_KeyDown(keyCode, shift); });
         if (Handle() == nullptr) return true;  // Esc unloaded the window
         // The default button answers a plain Enter only: Ctrl+Enter's one search is the

@@ -79,6 +79,3 @@ private:
     bool loaded_ = false;            // the load handler ran to its end
     bool restoringFromTray_ = false;
 };
-
-// The shift mask of the key being handled: Shift 1, Ctrl 2, Alt 4.
-int CurrentShiftMask();

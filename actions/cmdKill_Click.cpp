@@ -17,8 +17,11 @@ void cmdKill_Click(const ResultsList& rows)
         for (int row = 1; row <= count; ++row) {
             const std::wstring program = UnpackProcessText(rows.Tag(row));
             const std::int32_t processId = UnpackProcessID(rows.Tag(row));
-            // Never this program, nor another copy started from the same file.
-            if (EqualIgnoringCase(program, qsGetEXEModuleFullFileName())) continue;
+            // Never this process, nor another copy started from the same file.
+            if (processId == static_cast<std::int32_t>(GetCurrentProcessId()) ||
+                EqualIgnoringCase(program, qsGetEXEModuleFullFileName())) {
+                continue;
+            }
             if (qsKillApp(processId, program)) continue;
             const unsigned long error = qsGetLastDLLError();
             ProgramErrorReporter().ReportSystemError(error, MB_ICONSTOP,

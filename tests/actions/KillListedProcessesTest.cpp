@@ -11,6 +11,7 @@
 #include "platform/TextCase.h"
 #include "platform/support/ProcessOperations.h"
 #include "platform/support/TextOperations.h"
+#include "platform/win/ProcessStatus.h"
 #include "platform/win/SystemError.h"
 #include "search/MemoryResultsList.h"
 #include "search/modMain.h"
@@ -35,6 +36,33 @@ protected:
     RecordingMessageBoxes boxes;
     RecordingFeedback feedback;
     ScratchFolder folder;
+};
+
+// Process-status calls that fail as some do: with the last error left at 0.
+class SilentlyFailingProcessStatus final : public SeamFake<ProcessStatus> {
+public:
+    bool ListProcesses(DWORD* ids, DWORD bytes, DWORD* written) override
+    {
+        return real().ListProcesses(ids, bytes, written);
+    }
+    UniqueHandle OpenProcess(DWORD access, DWORD processId) override
+    {
+        SetLastError(ERROR_SUCCESS);
+        return openFails ? UniqueHandle() : real().OpenProcess(access, processId);
+    }
+    bool ListModules(HANDLE, HMODULE*, DWORD, DWORD*) override
+    {
+        SetLastError(ERROR_SUCCESS);
+        return false;
+    }
+    DWORD ModuleFileName(HANDLE process, HMODULE module, wchar_t* buffer, DWORD capacity) override
+    {
+        return real().ModuleFileName(process, module, buffer, capacity);
+    }
+    bool openFails = true;
+
+private:
+    static ProcessStatus& real() { return Seam<ProcessStatus>::Default(); }
 };
 
 }  // namespace
@@ -83,12 +111,14 @@ TEST_F(KillListedProcesses, TheProgramItselfAndCopiesFromItsFileAreSkipped)
     AddRow(rows, sameFile.Id(), self);
     AddRow(rows, sameFile.Id(), ToUpperCase(self));
     AddRow(rows, otherFolder.Id(), elsewhere);
+    AddRow(rows, GetCurrentProcessId(), elsewhere);  // its own id, whatever the path (a long one is cut)
 
     cmdKill_Click(rows);
 
     EXPECT_TRUE(sameFile.IsRunning()) << "a copy started from the program's own file";
     EXPECT_TRUE(otherFolder.WaitForExit(5'000)) << "a copy started from another folder";
     EXPECT_EQ(boxes.shown.size(), 1u) << "skipped rows are silent";
+    EXPECT_FALSE(qsKillApp(static_cast<std::int32_t>(GetCurrentProcessId()), self)) << "never itself, even when asked";
 }
 
 TEST_F(KillListedProcesses, AProcessOnTwoRowsGivesOneReportForTheSecondRow)
@@ -107,6 +137,24 @@ TEST_F(KillListedProcesses, AProcessOnTwoRowsGivesOneReportForTheSecondRow)
     EXPECT_EQ(boxes.shown[1].text.substr(0, expectedStart.size()), expectedStart);
     EXPECT_GT(boxes.shown[1].text.size(), expectedStart.size()) << "with the system's description";
     EXPECT_EQ(boxes.shown[1].style, 16u);
+}
+
+TEST_F(KillListedProcesses, AFailureThatLeavesNoErrorCodeIsReportedAsOne)
+{
+    HelperProcess helper({});
+    MemoryResultsList rows;
+    AddRow(rows, helper.Id(), helper.Program());
+    SilentlyFailingProcessStatus api;
+    for (const auto& [openFails, error] : {std::pair{true, ERROR_ACCESS_DENIED}, {false, ERROR_PARTIAL_COPY}}) {
+        api.openFails = openFails;
+        boxes.shown.clear();
+
+        cmdKill_Click(rows);
+
+        EXPECT_TRUE(helper.IsRunning());
+        ASSERT_EQ(boxes.shown.size(), 2u) << "not taken for a success";
+        EXPECT_EQ(boxes.shown[1].text, ReportOf(helper.Program(), helper.Id(), error));
+    }
 }
 
 TEST_F(KillListedProcesses, EachFailingRowIsReportedInRowOrder)

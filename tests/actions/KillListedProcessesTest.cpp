@@ -2,11 +2,15 @@
 // program, which stands for "the program" here.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "actions/ActionTexts.h"
 #include "actions/ListedProcessActions.h"
 #include "fixtures/FakeSeams.h"
 #include "fixtures/HelperProcess.h"
 #include "fixtures/MainWindowHarness.h"
+#include "fixtures/ProgramProcesses.h"
 #include "fixtures/RecordingMessageBoxes.h"
 #include "platform/TextCase.h"
 #include "platform/support/ProcessOperations.h"
@@ -36,6 +40,11 @@ protected:
     RecordingMessageBoxes boxes;
     RecordingFeedback feedback;
     ScratchFolder folder;
+};
+
+class ListedProcessActions : public KillListedProcesses {
+protected:
+    FakeSaveDialogs dialogs;
 };
 
 // Process-status calls that fail as some do: with the last error left at 0.
@@ -121,22 +130,29 @@ TEST_F(KillListedProcesses, TheProgramItselfAndCopiesFromItsFileAreSkipped)
     EXPECT_FALSE(qsKillApp(static_cast<std::int32_t>(GetCurrentProcessId()), self)) << "never itself, even when asked";
 }
 
-TEST_F(KillListedProcesses, AProcessOnTwoRowsGivesOneReportForTheSecondRow)
+TEST_F(ListedProcessActions, EachActsOnceOnAProcessListedOnSeveralRows)
 {
-    HelperProcess helper({});
+    const std::wstring program = folder.Copy(HelperProgramPath(), L"twice_xq19.exe");
+    const ProcessesOfProgramCleanup started(program);
+    const std::wstring a = folder.AddModule(ModuleKind::NoVersion, L"a_xq19.dll");
+    HelperProcess twoRows({a, folder.AddModule(ModuleKind::NoVersion, L"b_xq19.dll")}, program);
+    HelperProcess sameProgram({a}, program);
     MemoryResultsList rows;
-    AddRow(rows, helper.Id(), helper.Program());
-    AddRow(rows, helper.Id(), helper.Program());
+    SearchModule(rows, L"_xq19.dll", false);
+    ASSERT_EQ(rows.RowCount(), 3);
 
+    dialogs.answers = {folder.Path() + L"\\once.bat"};
+    cmdSaveBAT_Click(rows, nullptr);
+    std::ifstream file(std::filesystem::path(folder.Path() + L"\\once.bat"), std::ios::binary);
+    const std::string batch{std::istreambuf_iterator<char>(file), {}};
+    EXPECT_EQ(std::count(batch.begin(), batch.end(), '\n'), 12) << "two processes: two START lines in each block";
+    cmdLaunch_Click(rows, nullptr);
     cmdKill_Click(rows);
 
-    EXPECT_TRUE(helper.WaitForExit(5'000));
-    ASSERT_EQ(boxes.shown.size(), 2u);
-    const std::wstring expectedStart =
-        action_texts::KillFailure(helper.Program(), qsHexEx4(static_cast<std::int32_t>(helper.Id()))) + L"\r\n\r\n";
-    EXPECT_EQ(boxes.shown[1].text.substr(0, expectedStart.size()), expectedStart);
-    EXPECT_GT(boxes.shown[1].text.size(), expectedStart.size()) << "with the system's description";
-    EXPECT_EQ(boxes.shown[1].style, 16u);
+    EXPECT_TRUE(twoRows.WaitForExit(5'000));
+    EXPECT_TRUE(sameProgram.WaitForExit(5'000));
+    EXPECT_TRUE(WaitForProcessCount(program, 2, 10'000)) << "one start a process";
+    EXPECT_EQ(boxes.shown.size(), 3u) << "saved, and two confirmations: no report for a process ended";
 }
 
 TEST_F(KillListedProcesses, AFailureThatLeavesNoErrorCodeIsReportedAsOne)

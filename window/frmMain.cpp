@@ -101,10 +101,9 @@ HWND frmMain::ControlHandle(Control control) const { return GetDlgItem(Handle(),
 LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     bool activated = false;
-    if (stMain_.HandleMessage(message, lParam, activated)) {
-        if (activated) stMain_IconActivated();
-        return 0;
-    }
+    const bool trayMessage = stMain_.HandleMessage(message, lParam, activated);
+    if (activated) stMain_IconActivated();
+    if (trayMessage) return 0;
     switch (message) {
     case WM_CREATE:
         SetMessageOwner(Handle());
@@ -275,12 +274,18 @@ void frmMain::stMain_IconActivated()
     // inside this handler: the first activation restores the window, once.
     if (restoringFromTray_) return;
     restoringFromTray_ = true;
-    ShowWindow(Handle(), SW_SHOW);
-    OpenIcon(Handle());
+    RestoreFromTray();
     DoEvents(*this);  // the restored window is drawn before the icon goes
     restoringFromTray_ = false;
+    RestoreFromTray();  // a minimize that ran meanwhile hid it again: the icon is going
     stMain_.SetIconVisible(false);
     qsSetForegroundWindowEx(Handle());
+}
+
+void frmMain::RestoreFromTray()
+{
+    ShowWindow(Handle(), SW_SHOW);
+    OpenIcon(Handle());
 }
 
 void frmMain::Form_Activate(bool active)

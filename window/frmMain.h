@@ -66,6 +66,7 @@ private:
 
     void CreateControls();
     void ApplyLayout(UINT dpi);
+    void RestoreFromTray();
     void EnableControl(frm_main::Control control, bool enable);
     std::wstring ControlText(frm_main::Control control) const;
     RECT PixelRect(const frm_main::TwipRect& place) const;

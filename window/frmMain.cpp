@@ -122,6 +122,9 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SIZE:
         Form_Resize(wParam);
         return 0;
+    case WM_MOVE:
+        Form_Move();
+        return 0;
     case WM_TIMER:
         if (wParam == kCommandLineTimer) tmrActonFromCommandLine_Timer();
         return 0;
@@ -258,6 +261,9 @@ void frmMain::Form_Paint()
     SetDCPenColor(dc, GetSysColor(COLOR_BTNTEXT));
     Rectangle(dc, band.left, band.top, band.right, band.bottom);
 }
+
+// The desktop's pattern stands still on the screen: a moved window must draw it anew.
+void frmMain::Form_Move() { InvalidateRect(Handle(), nullptr, FALSE); }
 
 void frmMain::Form_Resize(WPARAM sizeKind)
 {

@@ -45,6 +45,7 @@ private:
     void Form_Load();
     void Form_Unload();
     void Form_Paint();
+    void Form_Move();
     void Form_Resize(WPARAM sizeKind);
     void Form_KeyDown(int keyCode, int shift);
     void Form_Activate(bool active);

@@ -106,6 +106,19 @@ TEST_F(MainWindow, ControlsStandAtTheirPlacesAt96Dpi)
     }
 }
 
+TEST_F(MainWindow, MovingDrawsTheDesktopBackgroundAnew)
+{
+    Open();
+    ValidateRect(form->Handle(), nullptr);
+    RECT frame{};
+    GetWindowRect(form->Handle(), &frame);
+    SetWindowPos(form->Handle(), nullptr, frame.left + 9, frame.top + 7, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    RECT update{}, client{};
+    GetUpdateRect(form->Handle(), &update, FALSE);
+    GetClientRect(form->Handle(), &client);
+    EXPECT_TRUE(EqualRect(&update, &client)) << "the desktop's pattern stays aligned with the screen";
+}
+
 TEST_F(MainWindow, EveryControlUsesTahoma9PointCyrillic)
 {
     Open();

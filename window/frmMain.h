@@ -7,6 +7,7 @@
 #include "ListViewResultsList.h"
 #include "frmMainLayout.h"
 #include "platform/tray/TrayIcon.h"
+#include "platform/win/ComApartment.h"
 #include "platform/win/UniqueResource.h"
 #include "platform/win/Window.h"
 
@@ -72,6 +73,7 @@ private:
     std::wstring ControlText(frm_main::Control control) const;
     RECT PixelRect(const frm_main::TwipRect& place) const;
 
+    ComApartment apartment_;  // first in, last out: it outlives the window
     std::wstring commandLine_;
     TrayIcon stMain_;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;

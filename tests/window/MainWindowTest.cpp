@@ -1,6 +1,7 @@
 // The main window, created for real in the test process and driven with messages.
 #include <windows.h>
 #include <commctrl.h>
+#include <objbase.h>
 
 #include <gtest/gtest.h>
 
@@ -117,6 +118,31 @@ TEST_F(MainWindow, MovingDrawsTheDesktopBackgroundAnew)
     GetUpdateRect(form->Handle(), &update, FALSE);
     GetClientRect(form->Handle(), &client);
     EXPECT_TRUE(EqualRect(&update, &client)) << "the desktop's pattern stays aligned with the screen";
+}
+
+TEST_F(MainWindow, MovingDrawsTheDesktopBackgroundAnew)
+{
+    Open();
+    ValidateRect(form->Handle(), nullptr);
+    RECT frame{};
+    GetWindowRect(form->Handle(), &frame);
+    SetWindowPos(form->Handle(), nullptr, frame.left + 9, frame.top + 7, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    RECT update{}, client{};
+    GetUpdateRect(form->Handle(), &update, FALSE);
+    GetClientRect(form->Handle(), &client);
+    EXPECT_TRUE(EqualRect(&update, &client)) << "the desktop's pattern stays aligned with the screen";
+}
+
+TEST_F(MainWindow, ItsThreadIsInAComApartmentWhileTheWindowLives)
+{
+    APTTYPE type{};
+    APTTYPEQUALIFIER qualifier{};
+    form.emplace();  // not shown: Wine's input methods enter an apartment for a shown window
+    ASSERT_TRUE(form->Load());
+    ASSERT_EQ(CoGetApartmentType(&type, &qualifier), S_OK) << "ShellExecuteEx and the save dialog want one";
+    EXPECT_EQ(type, APTTYPE_MAINSTA);
+    form.reset();
+    EXPECT_EQ(CoGetApartmentType(&type, &qualifier), CO_E_NOTINITIALIZED);
 }
 
 TEST_F(MainWindow, EveryControlUsesTahoma9PointCyrillic)

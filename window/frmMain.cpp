@@ -65,12 +65,8 @@ int CurrentShiftMask()
 
 bool frmMain::Load()
 {
-    const UINT dpi = SystemDpi();
-    const SIZE client{TwipsToPixels(frm_main::kClientWidthTwips, static_cast<int>(dpi)),
-                      TwipsToPixels(frm_main::kClientHeightTwips, static_cast<int>(dpi))};
-    const SIZE outer = WindowSizeForClient(client, kWindowStyle, 0, dpi);
-    return CreateWindowOfClass(kWindowClass, 0, kWindowStyle, frm_main::kCaption, CW_USEDEFAULT,
-                               CW_USEDEFAULT, outer.cx, outer.cy);
+    // The frame gets its size once the window knows its own DPI (WM_CREATE).
+    return CreateWindowOfClass(kWindowClass, 0, kWindowStyle, frm_main::kCaption, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
 }
 
 void frmMain::Show()
@@ -109,6 +105,7 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         SetMessageOwner(Handle());
         CreateControls();
         ApplyLayout(DpiOfWindow(Handle()));
+        SizeFrameToLayout();  // before the load handler centres it
         Form_Load();
         loaded_ = true;
         return 0;
@@ -199,6 +196,15 @@ void frmMain::ApplyLayout(UINT dpi)
     font_ = std::move(font);  // the old font goes only once no control uses it
 }
 
+void frmMain::SizeFrameToLayout()
+{
+    const int dpi = static_cast<int>(dpi_);
+    const SIZE client{TwipsToPixels(frm_main::kClientWidthTwips, dpi),
+                      TwipsToPixels(frm_main::kClientHeightTwips, dpi)};
+    const SIZE outer = WindowSizeForClient(client, kWindowStyle, 0, dpi_);
+    SetWindowPos(Handle(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void frmMain::EnableControl(Control control, bool enable)
 {
     const HWND handle = ControlHandle(control);
@@ -218,7 +224,7 @@ std::wstring frmMain::ControlText(Control control) const
 void frmMain::Form_Load()
 {
     qsCenterFormEx(Handle());
-    if (!qsIsInIDE()) qsSetWindowResIconAll(Handle(), kProgramIcon);
+    if (!qsIsInIDE()) icons_ = qsSetWindowResIconAll(Handle(), kProgramIcon);
     qsFixUserControlsContainerWindow();
     InitProcessesList();
     stMain_.SetOwner(Handle());

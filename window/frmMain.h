@@ -6,6 +6,7 @@
 
 #include "ListViewResultsList.h"
 #include "frmMainLayout.h"
+#include "platform/support/WindowOperations.h"
 #include "platform/tray/TrayIcon.h"
 #include "platform/win/ComApartment.h"
 #include "platform/win/UniqueResource.h"
@@ -68,6 +69,7 @@ private:
 
     void CreateControls();
     void ApplyLayout(UINT dpi);
+    void SizeFrameToLayout();
     void RestoreFromTray();
     void EnableControl(frm_main::Control control, bool enable);
     std::wstring ControlText(frm_main::Control control) const;
@@ -76,6 +78,7 @@ private:
     ComApartment apartment_;  // first in, last out: it outlives the window
     std::wstring commandLine_;
     TrayIcon stMain_;
+    WindowIcons icons_;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     UniqueGdiObject font_;
     std::unique_ptr<ListViewResultsList> processes_;

@@ -1,6 +1,7 @@
 #pragma once
 // The three actions on the processes of the last search, each the click handler of
 // its button on the main window. They read the rows; none of them changes the list.
+// Each acts once on every listed process (ListedProcesses), however many rows it has.
 #include <windows.h>
 
 #include "search/ResultsList.h"

@@ -4,12 +4,12 @@
 //
 //   IF "%OS%"=="Windows_NT" GOTO WIN_NT
 //
-//     START "<path>"            one line per row (9x family)
+//     START "<path>"            one line per process (9x family)
 //     GOTO END
 //
 //   :WIN_NT
 //
-//     START "" "<path>"         one line per row (NT family)
+//     START "" "<path>"         one line per process (NT family)
 //
 //   :END
 #include <string>

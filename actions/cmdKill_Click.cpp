@@ -1,5 +1,6 @@
 #include "ActionTexts.h"
 #include "ListedProcessActions.h"
+#include "ListedProcesses.h"
 #include "platform/TextCase.h"
 #include "platform/component/ErrorReporter.h"
 #include "platform/support/ProcessOperations.h"
@@ -13,12 +14,14 @@ void cmdKill_Click(const ResultsList& rows)
     if (ShowMessage(action_texts::KillConfirmation(), MB_OKCANCEL | MB_ICONEXCLAMATION) == IDCANCEL) return;
     {
         const WaitCursor wait;
-        const int count = rows.RowCount();
-        for (int row = 1; row <= count; ++row) {
-            const std::wstring program = UnpackProcessText(rows.Tag(row));
-            const std::int32_t processId = UnpackProcessID(rows.Tag(row));
-            // Never this program, nor another copy started from the same file.
-            if (EqualIgnoringCase(program, qsGetEXEModuleFullFileName())) continue;
+        for (const std::wstring& key : ListedProcesses(rows)) {
+            const std::wstring program = UnpackProcessText(key);
+            const std::int32_t processId = UnpackProcessID(key);
+            // Never this process, nor another copy started from the same file.
+            if (processId == static_cast<std::int32_t>(GetCurrentProcessId()) ||
+                EqualIgnoringCase(program, qsGetEXEModuleFullFileName())) {
+                continue;
+            }
             if (qsKillApp(processId, program)) continue;
             const unsigned long error = qsGetLastDLLError();
             ProgramErrorReporter().ReportSystemError(error, MB_ICONSTOP,

@@ -1,5 +1,6 @@
 #include "ActionTexts.h"
 #include "ListedProcessActions.h"
+#include "ListedProcesses.h"
 #include "platform/TextCase.h"
 #include "platform/support/ProcessOperations.h"
 #include "platform/support/TextOperations.h"
@@ -13,9 +14,8 @@ void cmdLaunch_Click(const ResultsList& rows, HWND owner)
     if (ShowMessage(action_texts::LaunchConfirmation(), MB_OKCANCEL | MB_ICONEXCLAMATION) == IDCANCEL) return;
     {
         const WaitCursor wait;
-        const int count = rows.RowCount();
-        for (int row = 1; row <= count; ++row) {
-            const std::wstring program = UnpackProcessText(rows.Tag(row));
+        for (const std::wstring& key : ListedProcesses(rows)) {
+            const std::wstring program = UnpackProcessText(key);
             // Never a copy of this program.
             if (EqualIgnoringCase(program, qsGetEXEModuleFullFileName())) continue;
             if (!StartProgram(owner, program, qsGetFilePath(program))) {

@@ -5,6 +5,7 @@
 
 #include "ActionTexts.h"
 #include "ListedProcessActions.h"
+#include "ListedProcesses.h"
 #include "RestartBatch.h"
 #include "platform/ProgramError.h"
 #include "platform/component/ErrorReporter.h"
@@ -43,8 +44,7 @@ std::string BatchPath(const std::wstring& path)
 std::string RestartBatchFor(const ResultsList& rows)
 {
     std::vector<std::string> paths;
-    const int count = rows.RowCount();
-    for (int row = 1; row <= count; ++row) paths.push_back(BatchPath(UnpackProcessText(rows.Tag(row))));
+    for (const std::wstring& key : ListedProcesses(rows)) paths.push_back(BatchPath(UnpackProcessText(key)));
     return RestartBatchText(paths);
 }
 

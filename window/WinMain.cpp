@@ -15,13 +15,14 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
+    WindowIcons ownerIcons;  // the hidden owner window's, for the program's life
     std::optional<frmMain> form;
     bool shown = false;
     RunGuarded([&] {
         qsRegisterAppPath();
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
         InitCommonControlsEx(&controls);
-        if (!qsIsInIDE()) qsSetWindowResIconAll(qsGetThunderMainHandle(), kProgramIcon);
+        if (!qsIsInIDE()) ownerIcons = qsSetWindowResIconAll(qsGetThunderMainHandle(), kProgramIcon);
         form.emplace(CommandLineArguments(GetCommandLineW()));
         if (!form->Load()) ThrowLastError(L"CreateWindowEx");
         form->Show();

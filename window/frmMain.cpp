@@ -59,12 +59,8 @@ int PointsToPixels(int points, UINT dpi) { return MulDiv(points, static_cast<int
 
 bool frmMain::Load()
 {
-    const UINT dpi = SystemDpi();
-    const SIZE client{TwipsToPixels(frm_main::kClientWidthTwips, static_cast<int>(dpi)),
-                      TwipsToPixels(frm_main::kClientHeightTwips, static_cast<int>(dpi))};
-    const SIZE outer = WindowSizeForClient(client, kWindowStyle, 0, dpi);
-    return CreateWindowOfClass(kWindowClass, 0, kWindowStyle, frm_main::kCaption, CW_USEDEFAULT,
-                               CW_USEDEFAULT, outer.cx, outer.cy);
+    // The frame gets its size once the window knows its own DPI (WM_CREATE).
+    return CreateWindowOfClass(kWindowClass, 0, kWindowStyle, frm_main::kCaption, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
 }
 
 void frmMain::Show()
@@ -95,15 +91,15 @@ HWND frmMain::ControlHandle(Control control) const { return GetDlgItem(Handle(),
 LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     bool activated = false;
-    if (stMain_.HandleMessage(message, lParam, activated)) {
-        if (activated) stMain_IconActivated();
-        return 0;
-    }
+    const bool trayMessage = stMain_.HandleMessage(message, lParam, activated);
+    if (activated) stMain_IconActivated();
+    if (trayMessage) return 0;
     switch (message) {
     case WM_CREATE:
         SetMessageOwner(Handle());
         CreateControls();
         ApplyLayout(DpiOfWindow(Handle()));
+        SizeFrameToLayout();  // before the load handler centres it
         Form_Load();
         loaded_ = true;
         return 0;
@@ -116,6 +112,9 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_SIZE:
         Form_Resize(wParam);
+        return 0;
+    case WM_MOVE:
+        Form_Move();
         return 0;
     case WM_TIMER:
         if (wParam == kCommandLineTimer) tmrActonFromCommandLine_Timer();
@@ -191,6 +190,15 @@ void frmMain::ApplyLayout(UINT dpi)
     font_ = std::move(font);  // the old font goes only once no control uses it
 }
 
+void frmMain::SizeFrameToLayout()
+{
+    const int dpi = static_cast<int>(dpi_);
+    const SIZE client{TwipsToPixels(frm_main::kClientWidthTwips, dpi),
+                      TwipsToPixels(frm_main::kClientHeightTwips, dpi)};
+    const SIZE outer = WindowSizeForClient(client, kWindowStyle, 0, dpi_);
+    SetWindowPos(Handle(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void frmMain::EnableControl(Control control, bool enable)
 {
     const HWND handle = ControlHandle(control);
@@ -210,7 +218,7 @@ std::wstring frmMain::ControlText(Control control) const
 void frmMain::Form_Load()
 {
     qsCenterFormEx(Handle());
-    if (!qsIsInIDE()) qsSetWindowResIconAll(Handle(), kProgramIcon);
+    if (!qsIsInIDE()) icons_ = qsSetWindowResIconAll(Handle(), kProgramIcon);
     qsFixUserControlsContainerWindow();
     InitProcessesList();
     stMain_.SetOwner(Handle());
@@ -254,6 +262,9 @@ void frmMain::Form_Paint()
     Rectangle(dc, band.left, band.top, band.right, band.bottom);
 }
 
+// The desktop's pattern stands still on the screen: a moved window must draw it anew.
+void frmMain::Form_Move() { InvalidateRect(Handle(), nullptr, FALSE); }
+
 void frmMain::Form_Resize(WPARAM sizeKind)
 {
     if (sizeKind != SIZE_MINIMIZED) return;
@@ -269,12 +280,18 @@ void frmMain::stMain_IconActivated()
     // inside this handler: the first activation restores the window, once.
     if (restoringFromTray_) return;
     restoringFromTray_ = true;
-    ShowWindow(Handle(), SW_SHOW);
-    OpenIcon(Handle());
+    RestoreFromTray();
     DoEvents(*this);  // the restored window is drawn before the icon goes
     restoringFromTray_ = false;
+    RestoreFromTray();  // a minimize that ran meanwhile hid it again: the icon is going
     stMain_.SetIconVisible(false);
     qsSetForegroundWindowEx(Handle());
+}
+
+void frmMain::RestoreFromTray()
+{
+    ShowWindow(Handle(), SW_SHOW);
+    OpenIcon(Handle());
 }
 
 void frmMain::Form_Activate(bool active)

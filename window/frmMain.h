@@ -6,7 +6,9 @@
 
 #include "ListViewResultsList.h"
 #include "frmMainLayout.h"
+#include "platform/support/WindowOperations.h"
 #include "platform/tray/TrayIcon.h"
+#include "platform/win/ComApartment.h"
 #include "platform/win/UniqueResource.h"
 #include "platform/win/Window.h"
 
@@ -45,6 +47,7 @@ private:
     void Form_Load();
     void Form_Unload();
     void Form_Paint();
+    void Form_Move();
     void Form_Resize(WPARAM sizeKind);
     void Form_KeyDown(int keyCode, int shift);
     void Form_Activate(bool active);
@@ -66,12 +69,16 @@ private:
 
     void CreateControls();
     void ApplyLayout(UINT dpi);
+    void SizeFrameToLayout();
+    void RestoreFromTray();
     void EnableControl(frm_main::Control control, bool enable);
     std::wstring ControlText(frm_main::Control control) const;
     RECT PixelRect(const frm_main::TwipRect& place) const;
 
+    ComApartment apartment_;  // first in, last out: it outlives the window
     std::wstring commandLine_;
     TrayIcon stMain_;
+    WindowIcons icons_;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     UniqueGdiObject font_;
     std::unique_ptr<ListViewResultsList> processes_;

@@ -10,6 +10,14 @@
 
 namespace {
 
+class SystemFileWrites final : public FileWrites {
+public:
+    bool Write(HANDLE file, const char* bytes, DWORD count, DWORD& written) override
+    {
+        return WriteFile(file, bytes, count, &written, nullptr) != FALSE;
+    }
+};
+
 // A temporary file that is deleted unless it was kept.
 class TemporaryFile {
 public:
@@ -43,7 +51,9 @@ void WriteAll(const std::wstring& path, const std::string& bytes)
     while (done < bytes.size()) {
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
         DWORD written = 0;
-        if (!WriteFile(file.get(), bytes.data() + done, chunk, &written, nullptr)) ThrowLastError(L"WriteFile");
+        if (!Seam<FileWrites>::Current().Write(file.get(), bytes.data() + done, chunk, written)) {
+            ThrowLastError(L"WriteFile");
+        }
         done += written;
     }
     if (!FlushFileBuffers(file.get())) ThrowLastError(L"FlushFileBuffers");
@@ -51,19 +61,30 @@ void WriteAll(const std::wstring& path, const std::string& bytes)
 
 }  // namespace
 
+template <>
+FileWrites& Seam<FileWrites>::Default()
+{
+    static SystemFileWrites writes;
+    return writes;
+}
+
 void FileWriter::WriteTextFile(const std::wstring& fileName, const std::string& bytes) const
 {
-    // Replacing goes through a rename, which some file systems allow over a read-only
-    // file: the file's own protection must hold all the same.
+    // A read-only file keeps its protection, whatever a replace would allow.
     const DWORD attributes = GetFileAttributesW(fileName.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-        throw SystemError(L"WriteTextFile", ERROR_ACCESS_DENIED);
-    }
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (exists && (attributes & FILE_ATTRIBUTE_READONLY) != 0) throw SystemError(L"WriteTextFile", ERROR_ACCESS_DENIED);
     std::wstring folder = qsGetFilePath(fileName);
     if (folder.empty()) folder = L".";
     TemporaryFile temporary(folder);
     WriteAll(temporary.Path(), bytes);
-    if (!MoveFileExW(temporary.Path().c_str(), fileName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    // A plain move would put the temporary file's attributes, security and streams in
+    // place of the old file's; ReplaceFile keeps the old ones.
+    if (exists) {
+        if (!ReplaceFileW(fileName.c_str(), temporary.Path().c_str(), nullptr, 0, nullptr, nullptr)) {
+            ThrowLastError(L"ReplaceFile");
+        }
+    } else if (!MoveFileExW(temporary.Path().c_str(), fileName.c_str(), MOVEFILE_WRITE_THROUGH)) {
         ThrowLastError(L"MoveFileEx");
     }
     temporary.Keep();

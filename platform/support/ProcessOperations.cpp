@@ -41,16 +41,26 @@ namespace {
 
 constexpr DWORD kWaitForEndMs = 5'000;
 
+// The code of the call that has just failed; a failure that left none still is one.
+DWORD FailureCode(DWORD fallback)
+{
+    const DWORD error = GetLastError();
+    return error != ERROR_SUCCESS ? error : fallback;
+}
+
 // Terminates the process if it runs the program; the failure's code otherwise.
 DWORD TerminateIfRunning(DWORD processId, const std::wstring& programPath)
 {
+    // By id too: a path of 1024 characters or more is read cut, and so never equals
+    // the program's own.
+    if (processId == GetCurrentProcessId()) return ERROR_ACCESS_DENIED;
     ProcessStatus& api = Seam<ProcessStatus>::Current();
     const UniqueHandle process = api.OpenProcess(kQueryAndReadAccess | PROCESS_TERMINATE | SYNCHRONIZE, processId);
-    if (!process) return GetLastError();
+    if (!process) return FailureCode(ERROR_ACCESS_DENIED);
     const std::optional<std::wstring> running = ProgramPathOf(api, process.get());
-    if (!running) return GetLastError();
+    if (!running) return FailureCode(ERROR_PARTIAL_COPY);
     if (!EqualIgnoringCase(*running, programPath)) return ERROR_NOT_FOUND;
-    if (!TerminateProcess(process.get(), 1)) return GetLastError();
+    if (!TerminateProcess(process.get(), 1)) return FailureCode(ERROR_ACCESS_DENIED);
     // Terminating is asynchronous: the next row must find the process gone.
     WaitForSingleObject(process.get(), kWaitForEndMs);
     return ERROR_SUCCESS;

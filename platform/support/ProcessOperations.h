@@ -14,7 +14,7 @@ std::wstring qsGetEXEModuleFullFileName();
 // program (its path compared without regard to letter case, read as the module search
 // reads it): an id from an earlier search may belong to another program by now. Waits
 // until the process has ended. False otherwise, with the reason in the last error
-// (ERROR_NOT_FOUND when another program has the id now).
+// (ERROR_NOT_FOUND when another program has the id now), and always for this process.
 bool qsKillApp(std::int32_t processId, const std::wstring& programPath);
 
 // The system error code of the last failed call.

@@ -11,6 +11,14 @@ std::size_t LastSeparator(std::wstring_view path)
     return path.find_last_of(L"\\/");
 }
 
+std::wstring_view TrimBlanks(std::wstring_view text)
+{
+    constexpr std::wstring_view kSurrounding(L" \t\r\n\0", 5);
+    const std::size_t first = text.find_first_not_of(kSurrounding);
+    if (first == std::wstring_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(kSurrounding) - first + 1);
+}
+
 }  // namespace
 
 std::wstring qsGetFileName(std::wstring_view path)
@@ -56,14 +64,10 @@ std::wstring qsFormatVersionLong(std::uint32_t a, std::uint32_t b, std::uint32_t
 
 std::wstring qsTrimEx2(std::wstring_view text)
 {
-    constexpr std::wstring_view kSurrounding(L" \t\r\n\0", 5);
-    for (;;) {
-        const std::size_t first = text.find_first_not_of(kSurrounding);
-        if (first == std::wstring_view::npos) return {};
-        text = text.substr(first, text.find_last_not_of(kSurrounding) - first + 1);
-        if (text.size() < 2 || text.front() != L'"' || text.back() != L'"') return std::wstring(text);
-        text = text.substr(1, text.size() - 2);
-    }
+    text = TrimBlanks(text);
+    // Only a pair that encloses the whole: in "a" "b" the first quote closes at the a.
+    const bool enclosed = text.size() >= 2 && text.front() == L'"' && text.find(L'"', 1) == text.size() - 1;
+    return std::wstring(enclosed ? TrimBlanks(text.substr(1, text.size() - 2)) : text);
 }
 
 std::wstring qsGetStringFromPointer(const wchar_t* buffer, std::size_t capacity)

@@ -24,8 +24,8 @@ std::wstring qsFormatVersion(std::uint32_t a, std::uint32_t b, std::uint32_t c);
 std::wstring qsFormatVersionLong(std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t d);
 
 // The text without what surrounds it: blanks, tabs, line breaks and NULs at either end,
-// and one pair of double quotes around the whole (with what they enclose trimmed too),
-// so that "my module.dll" names the module.
+// then at most one pair of double quotes that encloses the whole (with what they
+// enclose trimmed too), so that "my module.dll" names the module while "a" "b" stays.
 std::wstring qsTrimEx2(std::wstring_view text);
 
 // The text of a fixed character buffer up to its first NUL (the whole buffer if it

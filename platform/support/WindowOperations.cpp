@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/AppIdentity.h"
+#include "platform/win/Dpi.h"
 #include "platform/win/Registry.h"
 #include "platform/win/SystemError.h"
 #include "ProcessOperations.h"
@@ -10,12 +11,12 @@
 
 namespace {
 
-HICON LoadProgramIcon(const wchar_t* iconResource, int sizeMetric, UINT flags)
+// Never LR_SHARED: a shared icon comes back at whatever size the system cached first.
+UniqueHicon LoadProgramIcon(const wchar_t* iconResource, int size)
 {
-    const int size = GetSystemMetrics(sizeMetric);
-    const auto icon = static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), iconResource, IMAGE_ICON, size, size, flags));
-    if (icon == nullptr) ThrowLastError(L"LoadImage " + std::wstring(iconResource));
+    const HINSTANCE program = GetModuleHandleW(nullptr);
+    UniqueHicon icon(static_cast<HICON>(LoadImageW(program, iconResource, IMAGE_ICON, size, size, 0)));
+    if (!icon) ThrowLastError(L"LoadImage " + std::wstring(iconResource));
     return icon;
 }
 
@@ -60,13 +61,14 @@ HWND qsGetThunderMainHandle()
     return application;
 }
 
-void qsSetWindowResIconAll(HWND window, const wchar_t* iconResource)
+WindowIcons qsSetWindowResIconAll(HWND window, const wchar_t* iconResource)
 {
-    // Shared icons belong to the system: nothing to release.
-    SendMessageW(window, WM_SETICON, ICON_BIG,
-                 reinterpret_cast<LPARAM>(LoadProgramIcon(iconResource, SM_CXICON, LR_SHARED)));
-    SendMessageW(window, WM_SETICON, ICON_SMALL,
-                 reinterpret_cast<LPARAM>(LoadProgramIcon(iconResource, SM_CXSMICON, LR_SHARED)));
+    const UINT dpi = DpiOfWindow(window);
+    WindowIcons icons{LoadProgramIcon(iconResource, SystemMetricForDpi(SM_CXICON, dpi)),
+                      LoadProgramIcon(iconResource, SystemMetricForDpi(SM_CXSMICON, dpi))};
+    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icons.big.get()));
+    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icons.small.get()));
+    return icons;
 }
 
 bool qsCenterFormEx(HWND window)
@@ -93,7 +95,7 @@ bool qsFixUserControlsContainerWindow()
 
 UniqueHicon qsLoadResTrayIcon(const wchar_t* iconResource)
 {
-    return UniqueHicon(LoadProgramIcon(iconResource, SM_CXSMICON, 0));
+    return LoadProgramIcon(iconResource, GetSystemMetrics(SM_CXSMICON));
 }
 
 void qsHighlightText(HWND editBox) { SendMessageW(editBox, EM_SETSEL, 0, -1); }

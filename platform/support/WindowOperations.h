@@ -13,8 +13,15 @@ bool qsRegisterAppPath();
 // first use, never shown).
 HWND qsGetThunderMainHandle();
 
-// Gives the window the large and small icons of the program's icon group resource.
-void qsSetWindowResIconAll(HWND window, const wchar_t* iconResource);
+// A window's own icons; the holder keeps them for as long as the window shows them.
+struct WindowIcons {
+    UniqueHicon big;
+    UniqueHicon small;
+};
+
+// Gives the window the large and small icons of the program's icon group resource, each
+// loaded at its own size for the window's dots per inch.
+[[nodiscard]] WindowIcons qsSetWindowResIconAll(HWND window, const wchar_t* iconResource);
 
 // Centres the window on the work area of its monitor; true when it moved.
 bool qsCenterFormEx(HWND window);

@@ -86,7 +86,11 @@ bool TrayIcon::HandleMessage(UINT message, LPARAM lParam, bool& activated)
 {
     activated = false;
     if (message == taskbarCreated_) {
-        if (visible_) Add();
+        // An icon the new taskbar refuses is gone: the owner's window must come back.
+        if (visible_) {
+            visible_ = Add();
+            activated = !visible_;
+        }
         return false;  // other windows may want to know too
     }
     if (message != kCallbackMessage) return false;

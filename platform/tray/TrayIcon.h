@@ -30,9 +30,10 @@ public:
     bool SetIconVisible(bool visible);
     bool IconVisible() const { return visible_; }
 
-    // True when the message was the icon's; `activated` tells whether the user
-    // activated it. The taskbar's "TaskbarCreated" (Explorer restarted) puts a visible
-    // icon back.
+    // True when the message was the icon's; `activated` tells whether the owner's
+    // window must come back: the user activated the icon, or the taskbar's
+    // "TaskbarCreated" (Explorer restarted), which puts a visible icon back, found it
+    // refused.
     bool HandleMessage(UINT message, LPARAM lParam, bool& activated);
 
 private:

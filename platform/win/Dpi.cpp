@@ -10,8 +10,7 @@ Function User32Function(const char* name)
     return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
 }
 
-}  // namespace
-
+// The system's dots per inch.
 UINT SystemDpi()
 {
     using GetDpiForSystemFn = UINT(WINAPI*)();
@@ -22,6 +21,8 @@ UINT SystemDpi()
     ReleaseDC(nullptr, screen);
     return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
 }
+
+}  // namespace
 
 UINT DpiOfWindow(HWND hwnd)
 {
@@ -43,4 +44,11 @@ SIZE WindowSizeForClient(SIZE client, DWORD style, DWORD exStyle, UINT dpi)
         AdjustWindowRectEx(&rect, style, FALSE, exStyle);
     }
     return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
+
+int SystemMetricForDpi(int index, UINT dpi)
+{
+    using GetMetricsForDpiFn = int(WINAPI*)(int, UINT);
+    static const auto getMetricsForDpi = User32Function<GetMetricsForDpiFn>("GetSystemMetricsForDpi");
+    return getMetricsForDpi != nullptr ? getMetricsForDpi(index, dpi) : GetSystemMetrics(index);
 }

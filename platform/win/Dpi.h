@@ -5,8 +5,8 @@
 // the system's on Windows before 10).
 UINT DpiOfWindow(HWND hwnd);
 
-// The system's dots per inch, for a window that does not exist yet.
-UINT SystemDpi();
-
 // The outer size of a window whose client area has the given size.
 SIZE WindowSizeForClient(SIZE client, DWORD style, DWORD exStyle, UINT dpi);
+
+// A size of GetSystemMetrics (SM_CXICON, say) as it is at the given dots per inch.
+int SystemMetricForDpi(int index, UINT dpi);

@@ -24,16 +24,23 @@ public:
     ~UniqueResource() { reset(); }
 
     Type get() const noexcept { return value_; }
-    explicit operator bool() const noexcept { return value_ != Traits::None(); }
+    explicit operator bool() const noexcept { return !IsNone(value_); }
 
     Type release() noexcept { return std::exchange(value_, Traits::None()); }
     void reset(Type value = Traits::None()) noexcept
     {
         const Type old = std::exchange(value_, value);
-        if (old != Traits::None()) Traits::Close(old);
+        if (!IsNone(old)) Traits::Close(old);
     }
 
 private:
+    // A kind with more than one "no resource" value says which through IsNone.
+    static bool IsNone(Type value) noexcept
+    {
+        if constexpr (requires { Traits::IsNone(value); }) return Traits::IsNone(value);
+        else return value == Traits::None();
+    }
+
     Type value_ = Traits::None();
 };
 
@@ -49,7 +56,10 @@ struct FileHandle {  // handles whose "none" is INVALID_HANDLE_VALUE
     static Type None() noexcept { return INVALID_HANDLE_VALUE; }
     static void Close(Type h) noexcept { CloseHandle(h); }
 };
-struct SnapshotHandle : FileHandle {};  // tool-help snapshots: a type of their own
+struct SnapshotHandle : FileHandle {  // tool-help snapshots: a type of their own
+    // A failed snapshot is INVALID_HANDLE_VALUE, but a call that answers 0 has failed too.
+    static bool IsNone(Type h) noexcept { return h == INVALID_HANDLE_VALUE || h == nullptr; }
+};
 struct FindHandle {
     using Type = HANDLE;
     static Type None() noexcept { return INVALID_HANDLE_VALUE; }

@@ -14,8 +14,9 @@ TEST(CodePages, TextInACodePageOrNothingWhenItLacksACharacter)
     EXPECT_EQ(EncodeForCodePage(L"", 866), "");
 }
 
-TEST(CodePages, ASystemOnUtf8WritesEveryPath)
+TEST(CodePages, ASystemOnUtf8WritesEveryPathButOneWithALoneSurrogate)
 {
     EXPECT_EQ(EncodeForCodePage(L"C:\\工具\\Мой.exe", CP_UTF8),
               "C:\\\xE5\xB7\xA5\xE5\x85\xB7\\\xD0\x9C\xD0\xBE\xD0\xB9.exe");
+    EXPECT_EQ(EncodeForCodePage(L"C:\\\xD83D.exe", CP_UTF8), std::nullopt) << "no silent U+FFFD";
 }

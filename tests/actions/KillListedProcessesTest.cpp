@@ -2,15 +2,20 @@
 // program, which stands for "the program" here.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "actions/ActionTexts.h"
 #include "actions/ListedProcessActions.h"
 #include "fixtures/FakeSeams.h"
 #include "fixtures/HelperProcess.h"
 #include "fixtures/MainWindowHarness.h"
+#include "fixtures/ProgramProcesses.h"
 #include "fixtures/RecordingMessageBoxes.h"
 #include "platform/TextCase.h"
 #include "platform/support/ProcessOperations.h"
 #include "platform/support/TextOperations.h"
+#include "platform/win/ProcessStatus.h"
 #include "platform/win/SystemError.h"
 #include "search/MemoryResultsList.h"
 #include "search/modMain.h"
@@ -35,6 +40,38 @@ protected:
     RecordingMessageBoxes boxes;
     RecordingFeedback feedback;
     ScratchFolder folder;
+};
+
+class ListedProcessActions : public KillListedProcesses {
+protected:
+    FakeSaveDialogs dialogs;
+};
+
+// Process-status calls that fail as some do: with the last error left at 0.
+class SilentlyFailingProcessStatus final : public SeamFake<ProcessStatus> {
+public:
+    bool ListProcesses(DWORD* ids, DWORD bytes, DWORD* written) override
+    {
+        return real().ListProcesses(ids, bytes, written);
+    }
+    UniqueHandle OpenProcess(DWORD access, DWORD processId) override
+    {
+        SetLastError(ERROR_SUCCESS);
+        return openFails ? UniqueHandle() : real().OpenProcess(access, processId);
+    }
+    bool ListModules(HANDLE, HMODULE*, DWORD, DWORD*) override
+    {
+        SetLastError(ERROR_SUCCESS);
+        return false;
+    }
+    DWORD ModuleFileName(HANDLE process, HMODULE module, wchar_t* buffer, DWORD capacity) override
+    {
+        return real().ModuleFileName(process, module, buffer, capacity);
+    }
+    bool openFails = true;
+
+private:
+    static ProcessStatus& real() { return Seam<ProcessStatus>::Default(); }
 };
 
 }  // namespace
@@ -83,30 +120,57 @@ TEST_F(KillListedProcesses, TheProgramItselfAndCopiesFromItsFileAreSkipped)
     AddRow(rows, sameFile.Id(), self);
     AddRow(rows, sameFile.Id(), ToUpperCase(self));
     AddRow(rows, otherFolder.Id(), elsewhere);
+    AddRow(rows, GetCurrentProcessId(), elsewhere);  // its own id, whatever the path (a long one is cut)
 
     cmdKill_Click(rows);
 
     EXPECT_TRUE(sameFile.IsRunning()) << "a copy started from the program's own file";
     EXPECT_TRUE(otherFolder.WaitForExit(5'000)) << "a copy started from another folder";
     EXPECT_EQ(boxes.shown.size(), 1u) << "skipped rows are silent";
+    EXPECT_FALSE(qsKillApp(static_cast<std::int32_t>(GetCurrentProcessId()), self)) << "never itself, even when asked";
 }
 
-TEST_F(KillListedProcesses, AProcessOnTwoRowsGivesOneReportForTheSecondRow)
+TEST_F(ListedProcessActions, EachActsOnceOnAProcessListedOnSeveralRows)
+{
+    const std::wstring program = folder.Copy(HelperProgramPath(), L"twice_xq19.exe");
+    const ProcessesOfProgramCleanup started(program);
+    const std::wstring a = folder.AddModule(ModuleKind::NoVersion, L"a_xq19.dll");
+    HelperProcess twoRows({a, folder.AddModule(ModuleKind::NoVersion, L"b_xq19.dll")}, program);
+    HelperProcess sameProgram({a}, program);
+    MemoryResultsList rows;
+    SearchModule(rows, L"_xq19.dll", false);
+    ASSERT_EQ(rows.RowCount(), 3);
+
+    dialogs.answers = {folder.Path() + L"\\once.bat"};
+    cmdSaveBAT_Click(rows, nullptr);
+    std::ifstream file(std::filesystem::path(folder.Path() + L"\\once.bat"), std::ios::binary);
+    const std::string batch{std::istreambuf_iterator<char>(file), {}};
+    EXPECT_EQ(std::count(batch.begin(), batch.end(), '\n'), 12) << "two processes: two START lines in each block";
+    cmdLaunch_Click(rows, nullptr);
+    cmdKill_Click(rows);
+
+    EXPECT_TRUE(twoRows.WaitForExit(5'000));
+    EXPECT_TRUE(sameProgram.WaitForExit(5'000));
+    EXPECT_TRUE(WaitForProcessCount(program, 2, 10'000)) << "one start a process";
+    EXPECT_EQ(boxes.shown.size(), 3u) << "saved, and two confirmations: no report for a process ended";
+}
+
+TEST_F(KillListedProcesses, AFailureThatLeavesNoErrorCodeIsReportedAsOne)
 {
     HelperProcess helper({});
     MemoryResultsList rows;
     AddRow(rows, helper.Id(), helper.Program());
-    AddRow(rows, helper.Id(), helper.Program());
+    SilentlyFailingProcessStatus api;
+    for (const auto& [openFails, error] : {std::pair{true, ERROR_ACCESS_DENIED}, {false, ERROR_PARTIAL_COPY}}) {
+        api.openFails = openFails;
+        boxes.shown.clear();
 
-    cmdKill_Click(rows);
+        cmdKill_Click(rows);
 
-    EXPECT_TRUE(helper.WaitForExit(5'000));
-    ASSERT_EQ(boxes.shown.size(), 2u);
-    const std::wstring expectedStart =
-        action_texts::KillFailure(helper.Program(), qsHexEx4(static_cast<std::int32_t>(helper.Id()))) + L"\r\n\r\n";
-    EXPECT_EQ(boxes.shown[1].text.substr(0, expectedStart.size()), expectedStart);
-    EXPECT_GT(boxes.shown[1].text.size(), expectedStart.size()) << "with the system's description";
-    EXPECT_EQ(boxes.shown[1].style, 16u);
+        EXPECT_TRUE(helper.IsRunning());
+        ASSERT_EQ(boxes.shown.size(), 2u) << "not taken for a success";
+        EXPECT_EQ(boxes.shown[1].text, ReportOf(helper.Program(), helper.Id(), error));
+    }
 }
 
 TEST_F(KillListedProcesses, EachFailingRowIsReportedInRowOrder)

@@ -15,11 +15,13 @@
 #include "fixtures/FakeSeams.h"
 #include "fixtures/RecordingMessageBoxes.h"
 #include "fixtures/TestFiles.h"
+#include "platform/component/FileWriter.h"
 #include "platform/component/SettingsStore.h"
 #include "platform/support/CodePages.h"
 #include "platform/support/FileNameOperations.h"
 #include "platform/support/TextOperations.h"
 #include "platform/win/Registry.h"
+#include "platform/win/SystemError.h"
 #include "search/MemoryResultsList.h"
 #include "search/modPackProcessInfo.h"
 
@@ -35,6 +37,23 @@ void WriteBytes(const std::wstring& path, const std::string& bytes)
 {
     std::ofstream(std::filesystem::path(path), std::ios::binary) << bytes;
 }
+
+int FilesIn(const std::wstring& folder)
+{
+    const std::filesystem::directory_iterator entries(folder);
+    return static_cast<int>(std::count_if(begin(entries), end(entries), [](auto& e) { return e.is_regular_file(); }));
+}
+
+// Writes half of what it is given, then fails as a full disk does.
+class HalfWrite final : public SeamFake<FileWrites> {
+public:
+    bool Write(HANDLE file, const char* bytes, DWORD count, DWORD& written) override
+    {
+        Seam<FileWrites>::Default().Write(file, bytes, count / 2, written);
+        SetLastError(ERROR_DISK_FULL);
+        return false;
+    }
+};
 
 std::optional<std::wstring> StoredLastFolder()
 {
@@ -161,14 +180,23 @@ TEST_F(SaveRestartBatch, SavingOverAFileLeavesExactlyTheNewText)
     const std::wstring file = folder.Path() + L"\\over.bat";
     WriteBytes(file, std::string(4096, 'x'));
     EXPECT_EQ(SaveTo(file).size(), 72u);
-    WIN32_FIND_DATAW found{};
-    const HANDLE search = FindFirstFileW((folder.Path() + L"\\*").c_str(), &found);
-    int files = 0;
-    do {
-        files += (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? 0 : 1;
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-    EXPECT_EQ(files, 1) << "no temporary file is left";
+    EXPECT_EQ(FilesIn(folder.Path()), 1) << "no temporary file is left";
+}
+
+TEST_F(SaveRestartBatch, AWriteThatFailsHalfwayLeavesTheOldFileAndNoOther)
+{
+    AddRow(L"C:\\A\\a.exe");
+    const std::wstring file = folder.Path() + L"\\half.bat";
+    WriteBytes(file, "old text");
+    HalfWrite failing;
+
+    SaveTo(file);
+
+    EXPECT_EQ(ReadBytes(file), "old text");
+    EXPECT_EQ(FilesIn(folder.Path()), 1) << "no temporary file is left";
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text,
+              action_texts::SaveFailure(file) + L"\r\n\r\nWriteFile: " + SystemErrorDescription(ERROR_DISK_FULL));
 }
 
 TEST_F(SaveRestartBatch, AFailedWriteIsReportedAndLeavesTheOldFile)

@@ -24,7 +24,8 @@ public:
         const bool fail = (kind & TH32CS_SNAPPROCESS) ? processSnapshotFails : processId == moduleSnapshotFailsFor;
         if (fail) {
             SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-            return UniqueSnapshotHandle();
+            // Both answers of a failed snapshot: 0 for the processes, invalid for the modules.
+            return UniqueSnapshotHandle((kind & TH32CS_SNAPPROCESS) ? nullptr : INVALID_HANDLE_VALUE);
         }
         return real().CreateSnapshot(kind, processId);
     }

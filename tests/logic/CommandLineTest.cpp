@@ -26,8 +26,10 @@ TEST(CommandLine, TrimmingRemovesWhatSurroundsTheSpecification)
 {
     EXPECT_EQ(qsTrimEx2(L"  kernel32.dll \t "), L"kernel32.dll");
     EXPECT_EQ(qsTrimEx2(L"\tuser 32.dll\r\n"), L"user 32.dll") << "inner blanks stay";
-    EXPECT_EQ(qsTrimEx2(L"\"my module.dll\""), L"my module.dll");
     EXPECT_EQ(qsTrimEx2(L" \" spaced.dll \" "), L"spaced.dll");
+    EXPECT_EQ(qsTrimEx2(L"\"C:\\My Folder\\x.dll\""), L"C:\\My Folder\\x.dll");
+    EXPECT_EQ(qsTrimEx2(L"\"a\" \"b\""), L"\"a\" \"b\"") << "two pairs: neither encloses the whole";
+    EXPECT_EQ(qsTrimEx2(L"\"\"x\"\""), L"\"\"x\"\"") << "the first pair closes at once";
     EXPECT_EQ(qsTrimEx2(L"\"unbalanced.dll"), L"\"unbalanced.dll");
     EXPECT_EQ(qsTrimEx2(L"   "), L"");
     EXPECT_EQ(qsTrimEx2(L"\"  \""), L"");

@@ -156,6 +156,31 @@ TEST_F(Tray, ActivatingTheIconBringsTheWindowBackInFrontAndRemovesTheIcon)
     EXPECT_TRUE(IsWindowVisible(form->Handle())) << "selected with the keyboard";
 }
 
+TEST_F(Tray, AClickOrAMinimizeDuringTheRestoreCannotLoseTheWindow)
+{
+    Open();
+    Minimize();
+    // Both wait in the queue and run inside the restore's pass of the waiting messages.
+    PostMessageW(form->Handle(), TrayIcon::kCallbackMessage, 1, WM_LBUTTONUP);
+    PostMessageW(form->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ActivateIcon();
+    EXPECT_TRUE(IsWindowVisible(form->Handle()));
+    EXPECT_FALSE(IsIconic(form->Handle()));
+    EXPECT_EQ(GetForegroundWindow(), form->Handle());
+    EXPECT_FALSE(form->stMain().IconVisible());
+}
+
+TEST_F(Tray, AnIconTheNewTaskbarRefusesGivesTheWindowBack)
+{
+    Open();
+    Minimize();
+    notificationArea.refuse = true;
+    SendMessageW(form->Handle(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    Pump();
+    EXPECT_TRUE(IsWindowVisible(form->Handle())) << "hidden without an icon, it could never come back";
+    EXPECT_FALSE(IsIconic(form->Handle()));
+}
+
 TEST_F(Tray, AVeryLongSpecificationIsCutInTheTooltip)
 {
     Open();

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "actions/ActionTexts.h"
 #include "actions/ListedProcessActions.h"
 #include "fixtures/FakeSeams.h"
 #include "fixtures/HelperProcess.h"
@@ -29,11 +28,14 @@ void AddRow(MemoryResultsList& rows, DWORD processId, const std::wstring& progra
     rows.SetTag(row, PackProcessInfo(static_cast<std::int32_t>(processId), program));
 }
 
-std::wstring ReportOf(const std::wstring& program, DWORD processId, DWORD error)
+// The report shows the path, an empty line, the sentence with the id, and the system's text.
+std::wstring ReportOf(const std::wstring& program, const std::wstring& idText, DWORD error)
 {
-    return action_texts::KillFailure(program, qsHexEx4(static_cast<std::int32_t>(processId))) + L"\r\n\r\n" +
+    return program + L"\r\n\r\nНе удаётся завершить процесс с идентификатором " + idText + L".\r\n\r\n" +
            SystemErrorDescription(error);
 }
+
+std::wstring IdText(DWORD id) { return qsHexEx4(static_cast<std::int32_t>(id)).substr(1); }
 
 class KillListedProcesses : public ::testing::Test {
 protected:
@@ -48,12 +50,8 @@ protected:
 };
 
 // Process-status calls that fail as some do: with the last error left at 0.
-class SilentlyFailingProcessStatus final : public SeamFake<ProcessStatus> {
+class SilentlyFailingProcessStatus final : public PassThroughProcessStatus {
 public:
-    bool ListProcesses(DWORD* ids, DWORD bytes, DWORD* written) override
-    {
-        return real().ListProcesses(ids, bytes, written);
-    }
     UniqueHandle OpenProcess(DWORD access, DWORD processId) override
     {
         SetLastError(ERROR_SUCCESS);
@@ -64,14 +62,7 @@ public:
         SetLastError(ERROR_SUCCESS);
         return false;
     }
-    DWORD ModuleFileName(HANDLE process, HMODULE module, wchar_t* buffer, DWORD capacity) override
-    {
-        return real().ModuleFileName(process, module, buffer, capacity);
-    }
     bool openFails = true;
-
-private:
-    static ProcessStatus& real() { return Seam<ProcessStatus>::Default(); }
 };
 
 }  // namespace
@@ -86,26 +77,39 @@ TEST_F(KillListedProcesses, CancelTouchesNothing)
     cmdKill_Click(rows);
 
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, action_texts::KillConfirmation());
+    EXPECT_EQ(boxes.shown[0].text, L"Вы действительно хотите завершить все перечисленные программы? Все "
+                                   L"несохранённые данные могут быть утеряны!");
     EXPECT_EQ(boxes.shown[0].style, 49u);
     EXPECT_TRUE(helper.IsRunning());
     EXPECT_TRUE(feedback.events.empty()) << "no hourglass, no beep";
 }
 
-TEST_F(KillListedProcesses, EveryListedHelperEnds)
+TEST_F(KillListedProcesses, EveryListedProcessEndsAndEachFailureIsReportedInRowOrder)
 {
     const std::wstring module = folder.AddModule(ModuleKind::NoVersion, L"kill_xq10.dll");
     HelperProcess first({module});
     HelperProcess second({module});
+    const std::wstring other = folder.Copy(HelperProgramPath(), L"other_xq12.exe");
+    HelperProcess otherProgram({}, other);
     MemoryResultsList rows;
+    AddRow(rows, 0x3FFFFFF0, L"C:\\gone\\first.exe");
     SearchModule(rows, L"kill_xq10.dll", false);
-    ASSERT_EQ(rows.RowCount(), 2);
+    AddRow(rows, otherProgram.Id(), HelperProgramPath());  // the listed program ended; its id came back
+    AddRow(rows, 0x3FFFFFE0, L"C:\\gone\\second.exe");
+    ASSERT_EQ(rows.RowCount(), 5);
+    // The check that a process still runs the listed program ignores letter case.
+    rows.SetTag(2, PackProcessInfo(UnpackProcessID(rows.Tag(2)), ToUpperCase(UnpackProcessText(rows.Tag(2)))));
 
     cmdKill_Click(rows);
 
-    EXPECT_TRUE(first.WaitForExit(5'000));
+    EXPECT_TRUE(first.WaitForExit(5'000)) << "one failure does not stop the others";
     EXPECT_TRUE(second.WaitForExit(5'000));
-    EXPECT_EQ(boxes.shown.size(), 1u) << "the confirmation only";
+    EXPECT_TRUE(otherProgram.IsRunning());
+    ASSERT_EQ(boxes.shown.size(), 4u);
+    EXPECT_EQ(boxes.shown[1].text, ReportOf(L"C:\\gone\\first.exe", L"0x3FFFFFF0 (1073741808)", ERROR_INVALID_PARAMETER));
+    EXPECT_EQ(boxes.shown[2].text, ReportOf(HelperProgramPath(), IdText(otherProgram.Id()), ERROR_NOT_FOUND));
+    EXPECT_EQ(boxes.shown[3].text, ReportOf(L"C:\\gone\\second.exe", L"0x3FFFFFE0 (1073741792)", ERROR_INVALID_PARAMETER));
+    EXPECT_EQ(boxes.shown[3].style, 16u);
     EXPECT_EQ(feedback.events, (std::vector<std::string>{"wait", "normal", "beep"}));
 }
 
@@ -169,41 +173,8 @@ TEST_F(KillListedProcesses, AFailureThatLeavesNoErrorCodeIsReportedAsOne)
 
         EXPECT_TRUE(helper.IsRunning());
         ASSERT_EQ(boxes.shown.size(), 2u) << "not taken for a success";
-        EXPECT_EQ(boxes.shown[1].text, ReportOf(helper.Program(), helper.Id(), error));
+        EXPECT_EQ(boxes.shown[1].text, ReportOf(helper.Program(), IdText(helper.Id()), error));
     }
-}
-
-TEST_F(KillListedProcesses, EachFailingRowIsReportedInRowOrder)
-{
-    const DWORD gone1 = 0x3FFFFFF0;
-    const DWORD gone2 = 0x3FFFFFE0;
-    HelperProcess helper({});
-    MemoryResultsList rows;
-    AddRow(rows, gone1, L"C:\\gone\\first.exe");
-    AddRow(rows, helper.Id(), helper.Program());
-    AddRow(rows, gone2, L"C:\\gone\\second.exe");
-
-    cmdKill_Click(rows);
-
-    EXPECT_TRUE(helper.WaitForExit(5'000)) << "one failure does not stop the others";
-    ASSERT_EQ(boxes.shown.size(), 3u);
-    EXPECT_EQ(boxes.shown[1].text, ReportOf(L"C:\\gone\\first.exe", gone1, ERROR_INVALID_PARAMETER));
-    EXPECT_EQ(boxes.shown[2].text, ReportOf(L"C:\\gone\\second.exe", gone2, ERROR_INVALID_PARAMETER));
-    EXPECT_EQ(boxes.shown[2].style, 16u);
-}
-
-TEST_F(KillListedProcesses, AnIdNowHeldByAnotherProgramIsNotTerminated)
-{
-    const std::wstring other = folder.Copy(HelperProgramPath(), L"other_xq12.exe");
-    HelperProcess otherProgram({}, other);
-    MemoryResultsList rows;
-    AddRow(rows, otherProgram.Id(), HelperProgramPath());  // the listed program ended; its id came back
-
-    cmdKill_Click(rows);
-
-    EXPECT_TRUE(otherProgram.IsRunning());
-    ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[1].text, ReportOf(HelperProgramPath(), otherProgram.Id(), ERROR_NOT_FOUND));
 }
 
 class KillFromTheWindow : public MainWindowHarness {};
@@ -221,7 +192,5 @@ TEST_F(KillFromTheWindow, RowsAndButtonsStayAsTheyWere)
 
     EXPECT_TRUE(helper.WaitForExit(5'000));
     EXPECT_EQ(form->lvProcesses().RowCount(), 1);
-    EXPECT_TRUE(IsEnabled(Control::cmdKill));
-    EXPECT_TRUE(IsEnabled(Control::cmdLaunch));
-    EXPECT_TRUE(IsEnabled(Control::cmdSaveBAT));
+    for (Control button : {Control::cmdKill, Control::cmdLaunch, Control::cmdSaveBAT}) EXPECT_TRUE(IsEnabled(button));
 }

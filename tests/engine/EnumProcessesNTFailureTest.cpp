@@ -5,10 +5,9 @@
 #include <map>
 #include <optional>
 
-#include "fixtures/SeamFake.h"
+#include "fixtures/FakeSeams.h"
 #include "fixtures/RecordingMessageBoxes.h"
 #include "platform/win/ProcessStatus.h"
-#include "platform/win/ToolHelp.h"
 #include "search/MemoryResultsList.h"
 #include "search/modMain.h"
 #include "search/modPackProcessInfo.h"
@@ -122,19 +121,10 @@ private:
     std::map<HANDLE, FakeProcess*> open_;
 };
 
-// Every snapshot fails: the made-up processes' paths come from the calls above.
-class NoToolHelp final : public SeamFake<ToolHelp> {
-public:
-    UniqueSnapshotHandle CreateSnapshot(DWORD, DWORD) override { return UniqueSnapshotHandle(); }
-    bool FirstProcess(HANDLE, PROCESSENTRY32W&) override { return false; }
-    bool NextProcess(HANDLE, PROCESSENTRY32W&) override { return false; }
-    bool FirstModule(HANDLE, MODULEENTRY32W&) override { return false; }
-    bool NextModule(HANDLE, MODULEENTRY32W&) override { return false; }
-};
-
 MemoryResultsList Search(const std::wstring& spec, bool partial = false)
 {
-    const NoToolHelp noSnapshots;
+    ScriptedToolHelp noSnapshots;  // the paths come from the fake above
+    noSnapshots.moduleSnapshotsFail = true;
     MemoryResultsList list;
     SearchModule(list, spec, partial);
     return list;

@@ -10,7 +10,7 @@
 #include <unordered_set>
 
 #include "fixtures/HelperProcess.h"
-#include "fixtures/SeamFake.h"
+#include "fixtures/FakeSeams.h"
 #include "platform/win/ProcessStatus.h"
 #include "platform/win/ToolHelp.h"
 #include "search/MemoryResultsList.h"
@@ -129,39 +129,15 @@ ModulePaths PathsInOnePass(HANDLE process, DWORD processId)
     return paths;
 }
 
-// Module snapshots that fail, or that lack every other module.
-class DegradedToolHelp final : public SeamFake<ToolHelp> {
-public:
-    explicit DegradedToolHelp(bool failing) : failing_(failing) {}
-    UniqueSnapshotHandle CreateSnapshot(DWORD kind, DWORD processId) override
-    {
-        return failing_ ? UniqueSnapshotHandle() : real().CreateSnapshot(kind, processId);
-    }
-    bool FirstProcess(HANDLE s, PROCESSENTRY32W& r) override { return real().FirstProcess(s, r); }
-    bool NextProcess(HANDLE s, PROCESSENTRY32W& r) override { return real().NextProcess(s, r); }
-    bool FirstModule(HANDLE s, MODULEENTRY32W& r) override { return real().FirstModule(s, r) && real().NextModule(s, r); }
-    bool NextModule(HANDLE s, MODULEENTRY32W& r) override { return real().NextModule(s, r) && real().NextModule(s, r); }
-
-private:
-    static ToolHelp& real() { return Seam<ToolHelp>::Default(); }
-    bool failing_;
-};
-
 // Counts the paths read one by one.
-class CountingProcessStatus final : public SeamFake<ProcessStatus> {
+class CountingProcessStatus final : public PassThroughProcessStatus {
 public:
-    bool ListProcesses(DWORD* ids, DWORD bytes, DWORD* written) override { return real().ListProcesses(ids, bytes, written); }
-    UniqueHandle OpenProcess(DWORD access, DWORD id) override { return real().OpenProcess(access, id); }
-    bool ListModules(HANDLE p, HMODULE* m, DWORD bytes, DWORD* needed) override { return real().ListModules(p, m, bytes, needed); }
     DWORD ModuleFileName(HANDLE p, HMODULE m, wchar_t* buffer, DWORD capacity) override
     {
         ++reads;
         return real().ModuleFileName(p, m, buffer, capacity);
     }
     int reads = 0;
-
-private:
-    static ProcessStatus& real() { return Seam<ProcessStatus>::Default(); }
 };
 
 }  // namespace
@@ -193,7 +169,9 @@ TEST(SearchRealProcesses, ModulePathsReadInOnePassAreThoseReadOneByOne)
             EXPECT_EQ(counting.reads, 1);
         }
         for (bool failing : {true, false}) {
-            const DegradedToolHelp degraded(failing);
+            ScriptedToolHelp degraded;
+            degraded.moduleSnapshotsFail = failing;
+            degraded.halfModules = !failing;
             EXPECT_EQ(PathsInOnePass(process.get(), id), *expected) << "process " << id << (failing ? ", no snapshot" : ", half a snapshot");
         }
         compared.insert(id);

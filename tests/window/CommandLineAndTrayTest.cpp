@@ -6,7 +6,6 @@
 
 #include "fixtures/HelperProcess.h"
 #include "fixtures/MainWindowHarness.h"
-#include "fixtures/RunningProgram.h"
 #include "search/modPackProcessInfo.h"
 
 namespace {
@@ -47,113 +46,82 @@ protected:
 
 }  // namespace
 
-TEST_F(CommandLine, WithoutOneNothingHappens)
+TEST_F(CommandLine, TheTrimmedSpecificationIsSearchedOnceWhenTheWindowIsUp)
 {
-    Open();
-    PumpFor(200);
-    EXPECT_EQ(TextOf(Control::txtModuleSpec), L"");
-    EXPECT_FALSE(IsEnabled(Control::cmdSearch));
-    EXPECT_TRUE(feedback.events.empty()) << "no search";
-}
-
-TEST_F(CommandLine, TheTrimmedSpecificationIsSearchedOnceTheWindowIsUp)
-{
-    Open(L"  cmdline_xq15.dll \t ");
-    EXPECT_EQ(TextOf(Control::txtModuleSpec), L"cmdline_xq15.dll");
-    EXPECT_TRUE(IsEnabled(Control::cmdSearch));
-    PumpFor(200);
-    ASSERT_EQ(form->lvProcesses().RowCount(), 1);
-    EXPECT_EQ(UnpackProcessID(form->lvProcesses().Tag(1)), static_cast<std::int32_t>(helper->Id()));
-    EXPECT_EQ(feedback.Beeps(), 1);
-    PumpFor(200);
-    EXPECT_EQ(feedback.Beeps(), 1) << "the timer fires once";
-}
-
-TEST_F(CommandLine, AQuotedSpecificationLosesItsQuotes)
-{
-    Open(L"\"cmdline_xq15.dll\"");
-    EXPECT_EQ(TextOf(Control::txtModuleSpec), L"cmdline_xq15.dll");
-    PumpFor(200);
-    EXPECT_EQ(form->lvProcesses().RowCount(), 1);
-}
-
-TEST_F(CommandLine, OneThatTrimsToNothingStillSearchesOnce)
-{
-    Open(L"\" \t \"");
-    EXPECT_EQ(TextOf(Control::txtModuleSpec), L"");
-    EXPECT_FALSE(IsEnabled(Control::cmdSearch));
-    PumpFor(300);
-    EXPECT_EQ(feedback.Beeps(), 1) << "the search runs with the empty specification";
-    EXPECT_GT(form->lvProcesses().RowCount(), 1) << "which ends every module path";
-}
-
-TEST_F(CommandLine, CtrlHeldTurnsItIntoTheContainsTest)
-{
-    keyboard.controlDown = true;
-    Open(L"\\lib_xq15\\");
-    PumpFor(200);
-    ASSERT_EQ(form->lvProcesses().RowCount(), 1);
-    EXPECT_EQ(form->lvProcesses().SubItem(1, 2), module);
-}
-
-TEST_F(CommandLine, ItReplacesTheSampleOfADevelopmentRun)
-{
-    host.inIde = true;
-    Open(L"cmdline_xq15.dll");
-    EXPECT_EQ(TextOf(Control::txtModuleSpec), L"cmdline_xq15.dll");
-    PumpFor(200);
-    EXPECT_EQ(form->lvProcesses().RowCount(), 1);
+    struct Case {
+        const wchar_t* commandLine;
+        bool controlDown, inIde;
+        const wchar_t* box;
+        int searches, rows;  // rows -1: more than one
+    };
+    const Case cases[] = {
+        {L"", false, false, L"", 0, 0},
+        {L"  cmdline_xq15.dll \t ", false, false, L"cmdline_xq15.dll", 1, 1},
+        {L"\"cmdline_xq15.dll\"", false, false, L"cmdline_xq15.dll", 1, 1},
+        {L"\" \t \"", false, false, L"", 1, -1},  // trims to nothing: every module path ends with ""
+        {L"\\lib_xq15\\", true, false, L"\\lib_xq15\\", 1, 1},  // Ctrl held: the contains test
+        {L"cmdline_xq15.dll", false, true, L"cmdline_xq15.dll", 1, 1},  // replaces a development run's sample
+    };
+    for (const Case& c : cases) {
+        keyboard.controlDown = c.controlDown;
+        host.inIde = c.inIde;
+        feedback.events.clear();
+        Open(c.commandLine);
+        EXPECT_EQ(TextOf(Control::txtModuleSpec), c.box) << c.commandLine;
+        EXPECT_EQ(IsEnabled(Control::cmdSearch), *c.box != L'\0') << c.commandLine;
+        PumpFor(300);
+        EXPECT_EQ(feedback.Beeps(), c.searches) << c.commandLine << ": the timer fires once";
+        const int rows = form->lvProcesses().RowCount();
+        EXPECT_TRUE(c.rows < 0 ? rows > 1 : rows == c.rows) << c.commandLine << ": " << rows << " rows";
+        if (rows == 1) EXPECT_EQ(form->lvProcesses().SubItem(1, 2), module);
+        form.reset();
+        Pump();
+    }
 }
 
 TEST_F(CommandLine, TheRealProgramStartedFromAQuotedPathWithSpaces)
 {
-    const std::wstring program = folder.Copy(RunningProgram::ProgramPath(), L"My Tools xq15\\vennick.exe");
-    RunningProgram running(L"  cmdline_xq15.dll  ", program);
+    const std::wstring program = folder.Copy(BuildFolder() + L"vennick.exe", L"My Tools xq15\\vennick.exe");
+    const StartedProcess running = StartProcess(program, L"\"" + program + L"\"  cmdline_xq15.dll  ");
+    HWND window = nullptr, list = nullptr;
+    for (int attempt = 0; attempt < 200 && (list == nullptr || SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 0); ++attempt) {
+        Sleep(50);
+        window = FindWindowW(L"VennickMain", nullptr);
+        list = GetDlgItem(window, static_cast<int>(Control::lvProcesses));
+    }
     wchar_t text[64] = {};
     // WM_GETTEXT itself: GetWindowText does not ask another process's edit box.
-    SendMessageW(running.ControlHandle(Control::txtModuleSpec), WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text));
+    SendMessageW(GetDlgItem(window, static_cast<int>(Control::txtModuleSpec)), WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text));
     EXPECT_STREQ(text, L"cmdline_xq15.dll");
-    const HWND list = running.ControlHandle(Control::lvProcesses);
-    for (int attempt = 0; attempt < 100 && SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 0; ++attempt) Sleep(50);
     EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 1);
-    EXPECT_EQ(running.Close(), 0u);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    ASSERT_EQ(WaitForSingleObject(running.handle.get(), 15'000), WAIT_OBJECT_0);
+    DWORD code = 1;
+    GetExitCodeProcess(running.handle.get(), &code);
+    EXPECT_EQ(code, 0u);
 }
 
-TEST_F(Tray, MinimizingHidesTheWindowBehindTheIconWithTheCaptionAsTooltip)
+TEST_F(Tray, MinimizingHidesTheWindowBehindTheIconAndActivatingItBringsTheWindowBack)
 {
     Open();
     Minimize();
     EXPECT_FALSE(IsWindowVisible(form->Handle()));
-    EXPECT_TRUE(form->stMain().IconVisible());
-    EXPECT_EQ(form->stMain().Text(), L"Vennick");
     ASSERT_FALSE(notificationArea.changes.empty());
     EXPECT_EQ(notificationArea.changes[0].message, static_cast<DWORD>(NIM_ADD));
     EXPECT_EQ(notificationArea.changes[0].tip, L"Vennick");
-}
 
-TEST_F(Tray, ActivatingTheIconBringsTheWindowBackInFrontAndRemovesTheIcon)
-{
-    Open();
-    SetSpecification(L"kernel32.dll");
-    Minimize();
-    EXPECT_EQ(form->stMain().Text(), L"Vennick :: kernel32.dll");
-
-    ActivateIcon();
-
-    EXPECT_TRUE(IsWindowVisible(form->Handle()));
-    EXPECT_FALSE(IsIconic(form->Handle()));
-    EXPECT_EQ(GetForegroundWindow(), form->Handle());
-    EXPECT_FALSE(form->stMain().IconVisible());
-    EXPECT_EQ(notificationArea.changes.back().message, static_cast<DWORD>(NIM_DELETE));
-
-    ActivateIcon(WM_LBUTTONDBLCLK);
-    EXPECT_EQ(notificationArea.changes.back().message, static_cast<DWORD>(NIM_DELETE)) << "no icon, nothing to do";
-
-    SetSpecification(L"user32.dll");
-    Minimize();
-    EXPECT_EQ(form->stMain().Text(), L"Vennick :: user32.dll") << "the tooltip is computed anew";
-    ActivateIcon(NIN_KEYSELECT);
-    EXPECT_TRUE(IsWindowVisible(form->Handle())) << "selected with the keyboard";
+    for (const UINT activation : {UINT{WM_LBUTTONUP}, UINT{NIN_KEYSELECT}}) {
+        ActivateIcon(activation);
+        EXPECT_TRUE(IsWindowVisible(form->Handle()));
+        EXPECT_FALSE(IsIconic(form->Handle()));
+        EXPECT_EQ(GetForegroundWindow(), form->Handle());
+        EXPECT_EQ(notificationArea.changes.back().message, static_cast<DWORD>(NIM_DELETE));
+        SetSpecification(std::wstring(300, L'm'));
+        Minimize();
+    }
+    // The tooltip is computed anew, and a long one is cut to what the shell takes.
+    const std::wstring tip = notificationArea.changes.back().tip;
+    EXPECT_EQ(tip, L"Vennick :: " + std::wstring(115, L'm') + L"\u2026");
 }
 
 TEST_F(Tray, AClickOrAMinimizeDuringTheRestoreCannotLoseTheWindow)
@@ -179,19 +147,6 @@ TEST_F(Tray, AnIconTheNewTaskbarRefusesGivesTheWindowBack)
     Pump();
     EXPECT_TRUE(IsWindowVisible(form->Handle())) << "hidden without an icon, it could never come back";
     EXPECT_FALSE(IsIconic(form->Handle()));
-}
-
-TEST_F(Tray, AVeryLongSpecificationIsCutInTheTooltip)
-{
-    Open();
-    const std::wstring spec(300, L'm');
-    SetSpecification(spec);
-    Minimize();
-    EXPECT_EQ(form->stMain().Text(), L"Vennick :: " + spec);
-    const std::wstring tip = notificationArea.changes.at(0).tip;
-    EXPECT_EQ(tip.size(), 127u);
-    EXPECT_EQ(tip.substr(0, 11), L"Vennick :: ");
-    EXPECT_EQ(tip.back(), L'\u2026');
 }
 
 TEST_F(Tray, WithoutANotificationAreaTheWindowStaysOnTheTaskbar)

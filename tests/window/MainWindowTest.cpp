@@ -128,36 +128,23 @@ protected:
     }
 };
 
-TEST_F(MainWindow, StartsWithAnEmptyBoxThatHasTheFocusAndEveryButtonDisabled)
+TEST_F(MainWindow, StartsCentredWithAFixedFrameAnEmptyBoxThatHasTheFocusAndEveryButtonDisabled)
 {
     Open();
     EXPECT_EQ(GetFocus(), Handle(Control::txtModuleSpec));
-    EXPECT_EQ(TextOf(Control::txtModuleSpec), L"");
     for (Control button : {Control::cmdSearch, Control::cmdSaveBAT, Control::cmdKill, Control::cmdLaunch}) {
         EXPECT_FALSE(IsEnabled(button)) << static_cast<int>(button);
     }
-    EXPECT_EQ(form->lvProcesses().RowCount(), 0);
-    EXPECT_EQ(TextOf(Control::lblTag), L"Имя файла модуля:");
-    EXPECT_EQ(TextOf(Control::cmdSearch), L"Найти");
-    EXPECT_EQ(TextOf(Control::cmdSaveBAT), L"Сохранить BAT");
-    EXPECT_EQ(TextOf(Control::cmdKill), L"Завершить");
-    EXPECT_EQ(TextOf(Control::cmdLaunch), L"Запустить");
     EXPECT_TRUE(feedback.events.empty()) << "no search runs by itself";
-    EXPECT_NE(SendMessageW(form->Handle(), WM_GETICON, ICON_SMALL, 0), 0) << "the program's icon";
-}
-
-TEST_F(MainWindow, FrameIsFixedWithoutMaximizeAndTheCaptionIsVennick)
-{
-    Open();
     const LONG_PTR style = GetWindowLongPtrW(form->Handle(), GWL_STYLE);
-    EXPECT_EQ(style & WS_MAXIMIZEBOX, 0);
-    EXPECT_EQ(style & WS_THICKFRAME, 0);
-    EXPECT_NE(style & WS_MINIMIZEBOX, 0);
-    EXPECT_NE(style & WS_SYSMENU, 0);
-    EXPECT_NE(style & WS_CAPTION, 0);
-    wchar_t caption[64] = {};
-    GetWindowTextW(form->Handle(), caption, 64);
-    EXPECT_STREQ(caption, L"Vennick");
+    EXPECT_EQ(style & (WS_MAXIMIZEBOX | WS_THICKFRAME | WS_MINIMIZEBOX), WS_MINIMIZEBOX);
+
+    MONITORINFO monitor{sizeof monitor};
+    GetMonitorInfoW(MonitorFromWindow(form->Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
+    RECT frame{};
+    GetWindowRect(form->Handle(), &frame);
+    EXPECT_NEAR(frame.left + frame.right, monitor.rcWork.left + monitor.rcWork.right, 1);
+    EXPECT_NEAR(frame.top + frame.bottom, monitor.rcWork.top + monitor.rcWork.bottom, 1);
 }
 
 TEST_F(MainWindow, LayoutFontAndIconsAreTheDesignAtTheWindowsDpi)
@@ -207,7 +194,7 @@ TEST(MainWindowOnAScreen, OfEachDpiTheLayoutIsThatDpis)
     }
 }
 
-TEST_F(MainWindow, MovingDrawsTheDesktopBackgroundAnew)
+TEST_F(MainWindow, TheBackgroundIsDrawnAnewAfterAMoveWithTheBandOverIt)
 {
     Open();
     ValidateRect(form->Handle(), nullptr);
@@ -218,6 +205,15 @@ TEST_F(MainWindow, MovingDrawsTheDesktopBackgroundAnew)
     GetUpdateRect(form->Handle(), &update, FALSE);
     GetClientRect(form->Handle(), &client);
     EXPECT_TRUE(EqualRect(&update, &client)) << "the desktop's pattern stays aligned with the screen";
+
+    // The band behind the label: button face, its right-hand edge a button-text line.
+    UpdateWindow(form->Handle());
+    const HDC dc = GetDC(form->Handle());
+    const int dpi = static_cast<int>(DpiOfWindow(form->Handle()));
+    const int edge = TwipsToPixels(2235, dpi) - 1, below = TwipsToPixels(5500, dpi);
+    EXPECT_EQ(GetPixel(dc, edge / 2, below), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(GetPixel(dc, edge, below), GetSysColor(COLOR_BTNTEXT));
+    ReleaseDC(form->Handle(), dc);
 }
 
 TEST_F(MainWindow, ItsThreadIsInAComApartmentWhileTheWindowLives)
@@ -232,70 +228,34 @@ TEST_F(MainWindow, ItsThreadIsInAComApartmentWhileTheWindowLives)
     EXPECT_EQ(CoGetApartmentType(&type, &qualifier), CO_E_NOTINITIALIZED);
 }
 
-TEST_F(MainWindow, EveryControlUsesTahoma9PointCyrillic)
-{
-    Open();
-    for (const frm_main::ControlDesign& design : frm_main::kControls) {
-        const auto font = reinterpret_cast<HFONT>(SendMessageW(Handle(design.id), WM_GETFONT, 0, 0));
-        LOGFONTW logFont{};
-        ASSERT_EQ(GetObjectW(font, sizeof logFont, &logFont), static_cast<int>(sizeof logFont));
-        EXPECT_STREQ(logFont.lfFaceName, L"Tahoma");
-        EXPECT_EQ(logFont.lfWeight, 400);
-        EXPECT_EQ(logFont.lfCharSet, 204);
-        EXPECT_FALSE(logFont.lfItalic || logFont.lfUnderline || logFont.lfStrikeOut);
-    }
-}
-
-TEST_F(MainWindow, ResultsListHasThreeColumnsAndItsExtendedStyles)
-{
-    Open();
-    const HWND list = Handle(Control::lvProcesses);
-    EXPECT_EQ(GetWindowLongPtrW(list, GWL_STYLE) & LVS_TYPEMASK, LVS_REPORT);
-    const auto header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
-    ASSERT_EQ(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0), 3);
-    const wchar_t* headers[] = {L"Имя процесса", L"Версия модуля", L"Полное имя файла модуля"};
-    for (int column = 0; column < 3; ++column) {
-        wchar_t text[64] = {};
-        LVCOLUMNW info{};
-        info.mask = LVCF_TEXT;
-        info.pszText = text;
-        info.cchTextMax = 64;
-        SendMessageW(list, LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&info));
-        EXPECT_STREQ(text, headers[column]);
-    }
-    EXPECT_EQ(ColumnWidthTwips(list, 0), 2445);
-    EXPECT_EQ(ColumnWidthTwips(list, 1), 1590);
-    EXPECT_EQ(ColumnWidthTwips(list, 2), 6405) << "6400 twips is 426.7 pixels: 427";
-    const auto extended = static_cast<DWORD>(SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
-    EXPECT_EQ(extended & (LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_LABELTIP),
-              static_cast<DWORD>(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_LABELTIP));
-}
-
-TEST_F(MainWindow, TypingEnablesTheSearchButtonAndDeletingDisablesIt)
+TEST_F(MainWindow, TheBoxEnablesTheSearchButtonAndSelectsItsTextWhenItGetsTheFocus)
 {
     Open();
     TypeText(L"k");
     EXPECT_TRUE(IsEnabled(Control::cmdSearch));
     TypeText(L"\b");
-    EXPECT_EQ(TextOf(Control::txtModuleSpec), L"");
     EXPECT_FALSE(IsEnabled(Control::cmdSearch));
     TypeText(L" ");
     EXPECT_TRUE(IsEnabled(Control::cmdSearch)) << "a blank is a specification too";
-}
 
-TEST_F(MainWindow, TabIntoTheBoxSelectsItsWholeText)
-{
-    Open();
-    TypeText(L"kernel32.dll");
+    SetSpecification(L"kernel32.dll");
     SetFocus(Handle(Control::lvProcesses));
-    Pump();
-    PressKey(VK_TAB, 0, Handle(Control::lvProcesses));
-    ASSERT_EQ(GetFocus(), Handle(Control::txtModuleSpec));
+    SetFocus(Handle(Control::txtModuleSpec));
     DWORD start = 1, end = 0;
     SendMessageW(Handle(Control::txtModuleSpec), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(start, 0u);
-    EXPECT_EQ(end, 12u);
+    EXPECT_EQ(std::pair(start, end), std::pair(0ul, 12ul));
+
+    // Activated again, the window gives the focus back to the control that had it.
+    SetFocus(Handle(Control::lvProcesses));
+    const HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr,
+                                       nullptr, nullptr);
+    SetActiveWindow(other);
+    Pump();
+    SetActiveWindow(form->Handle());
+    Pump();
+    EXPECT_EQ(GetFocus(), Handle(Control::lvProcesses));
+    DestroyWindow(other);
 }
 
 TEST_F(MainWindow, SearchListsTheHelpersRowsAndTheActionButtonsFollowTheResult)
@@ -328,22 +288,25 @@ TEST_F(MainWindow, SearchListsTheHelpersRowsAndTheActionButtonsFollowTheResult)
     ASSERT_EQ(rows.RowCount(), 1) << "Ctrl held: the contains test";
     EXPECT_EQ(rows.SubItem(1, 2), module);
     for (Control button : kActionButtons) EXPECT_TRUE(IsEnabled(button));
-}
 
-TEST_F(MainWindow, EnterPressesTheSearchButtonOnlyWhenItIsEnabled)
-{
-    Open();
-    PressKey(VK_RETURN);
-    EXPECT_EQ(feedback.Beeps(), 0) << "an empty box: the default button is disabled";
-    TypeText(L"no_such_module_xq9.dll");
-    PressKey(VK_RETURN);
-    EXPECT_EQ(feedback.Beeps(), 1);
+    SetFocus(Handle(Control::cmdSaveBAT));
+    for (Control next : {Control::cmdKill, Control::cmdLaunch, Control::txtModuleSpec}) {
+        PressKey(VK_TAB);
+        EXPECT_EQ(GetFocus(), Handle(next)) << "the tab order";
+    }
 }
 
 TEST_F(MainWindow, ShortcutsNeedTheirExactShiftMask)
 {
     Open();
+    keyboard.controlDown = true;  // the search reads the held Ctrl key
+    PressKey(VK_RETURN, kCtrlMask);
+    PressKey(VK_RETURN);
+    EXPECT_EQ(feedback.Beeps(), 0) << "an empty box: no search";
+    keyboard.controlDown = false;
     TypeText(L"no_such_module_xq9.dll");
+    PressKey(VK_RETURN);
+    EXPECT_EQ(feedback.Beeps(), 1) << "Enter presses the default button";
 
     PressKey(VK_F1, kCtrlMask);
     PressKey(VK_F1, 0);
@@ -355,25 +318,17 @@ TEST_F(MainWindow, ShortcutsNeedTheirExactShiftMask)
     EXPECT_NE(boxes.shown[0].text.find(L"" VENNICK_VERSION_TEXT), std::wstring::npos);
     EXPECT_NE(boxes.shown[0].text.find(app::kAuthor), std::wstring::npos);
 
-    keyboard.controlDown = true;  // the search reads the held Ctrl key
+    keyboard.controlDown = true;
     PressKey(VK_RETURN, kCtrlMask | kShiftMask);
-    EXPECT_EQ(feedback.Beeps(), 0) << "Ctrl+Shift+Enter does nothing";
+    EXPECT_EQ(feedback.Beeps(), 1) << "Ctrl+Shift+Enter does nothing";
     PressKey(VK_RETURN, kCtrlMask);
-    EXPECT_EQ(feedback.Beeps(), 1) << "Ctrl+Enter: exactly one search";
+    EXPECT_EQ(feedback.Beeps(), 2) << "Ctrl+Enter: exactly one search";
 
     PressKey(VK_ESCAPE, kShiftMask);
     EXPECT_TRUE(IsOpen()) << "Shift+Esc does nothing";
     PressKey(VK_ESCAPE);
     EXPECT_FALSE(IsOpen()) << "Esc closes";
     EXPECT_TRUE(quitPosted) << "and the program ends";
-}
-
-TEST_F(MainWindow, CtrlEnterWithAnEmptyBoxDoesNothing)
-{
-    Open();
-    keyboard.controlDown = true;
-    PressKey(VK_RETURN, kCtrlMask);
-    EXPECT_TRUE(feedback.events.empty());
 }
 
 TEST_F(MainWindow, ClosingStoresTheColumnWidthsAndTheNextWindowHasThemBack)
@@ -393,7 +348,7 @@ TEST_F(MainWindow, ClosingStoresTheColumnWidthsAndTheNextWindowHasThemBack)
     EXPECT_EQ(SendMessageW(Handle(Control::lvProcesses), LVM_GETCOLUMNWIDTH, 2, 0), 50);
 }
 
-TEST_F(MainWindow, GarbageInTheStoreLeavesTheDefaultWidths)
+TEST_F(MainWindow, GarbageInTheStoreLeavesTheDefaultWidthsAndTheListHasItsStyles)
 {
     {
         const UniqueHkey key = CreateRegistryKey(HKEY_CURRENT_USER, SettingsStore::KeyPath(L"Processes List"));
@@ -403,10 +358,14 @@ TEST_F(MainWindow, GarbageInTheStoreLeavesTheDefaultWidths)
         WriteRegistryDword(key.get(), SettingsStore::ColumnWidthName(3), 9'999'999);
     }
     Open();
-    EXPECT_EQ(ColumnWidthTwips(Handle(Control::lvProcesses), 0), 2445);
-    EXPECT_EQ(ColumnWidthTwips(Handle(Control::lvProcesses), 1), 1590);
-    EXPECT_EQ(ColumnWidthTwips(Handle(Control::lvProcesses), 2), 6405);
+    const HWND list = Handle(Control::lvProcesses);
+    EXPECT_EQ(ColumnWidthTwips(list, 0), 2445);
+    EXPECT_EQ(ColumnWidthTwips(list, 1), 1590);
+    EXPECT_EQ(ColumnWidthTwips(list, 2), 6405) << "6400 twips is 426.7 pixels: 427";
     EXPECT_TRUE(boxes.shown.empty());
+    const auto extended = static_cast<DWORD>(SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
+    constexpr DWORD kStyles = LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_LABELTIP;
+    EXPECT_EQ(extended & kStyles, kStyles);
 }
 
 TEST_F(MainWindow, DevelopmentRunShowsTheSampleWithoutSearchingOrIcons)

@@ -80,11 +80,12 @@ void FileWriter::WriteTextFile(const std::wstring& fileName, const std::string& 
     WriteAll(temporary.Path(), bytes);
     // A plain move would put the temporary file's attributes, security and streams in
     // place of the old file's; ReplaceFile keeps the old ones.
-    if (exists) {
-        if (!ReplaceFileW(fileName.c_str(), temporary.Path().c_str(), nullptr, 0, nullptr, nullptr)) {
-            ThrowLastError(L"ReplaceFile");
-        }
-    } else if (!MoveFileExW(temporary.Path().c_str(), fileName.c_str(), MOVEFILE_WRITE_THROUGH)) {
+    const bool replaced =
+        exists && ReplaceFileW(fileName.c_str(), temporary.Path().c_str(), nullptr, 0, nullptr, nullptr) != FALSE;
+    // One failure of ReplaceFile has removed the old file already: the new one must not
+    // go too, and is moved in its place.
+    if (exists && !replaced && GetLastError() != ERROR_UNABLE_TO_MOVE_REPLACEMENT) ThrowLastError(L"ReplaceFile");
+    if (!replaced && !MoveFileExW(temporary.Path().c_str(), fileName.c_str(), MOVEFILE_WRITE_THROUGH)) {
         ThrowLastError(L"MoveFileEx");
     }
     temporary.Keep();

@@ -9,7 +9,9 @@
 #include "MessageLoop.h"
 #include "frmMain.h"
 #include "platform/support/HostEnvironment.h"
-#include "platform/support/WindowOperations.h"
+#include "platform/support/AppPathRegistration.h"
+#include "platform/support/ApplicationWindow.h"
+#include "platform/support/WindowIcons.h"
 #include "platform/win/MessageBoxes.h"
 #include "platform/win/SystemError.h"
 

@@ -6,7 +6,7 @@
 
 #include "ListViewResultsList.h"
 #include "frmMainLayout.h"
-#include "platform/support/WindowOperations.h"
+#include "platform/support/WindowIcons.h"
 #include "platform/tray/TrayIcon.h"
 #include "platform/win/ComApartment.h"
 #include "platform/win/UniqueResource.h"

@@ -1,0 +1,5 @@
+#pragma once
+#include <windows.h>
+
+// Selects the whole text of an edit box.
+void qsHighlightText(HWND editBox);

@@ -1,0 +1,5 @@
+#pragma once
+#include <windows.h>
+
+// Centres the window on the work area of its monitor; true when it moved.
+bool qsCenterFormEx(HWND window);

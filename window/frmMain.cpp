@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 #include "CommandLine.h"
 #include "KeyShortcuts.h"
 #include "KeyboardState.h"
@@ -311,11 +313,9 @@ void frmMain::Form_Activate(bool active)
 
 void frmMain::Form_DpiChanged(UINT dpi, const RECT& suggested)
 {
-    const HWND list = processes_->Handle();
-    const int columns = static_cast<int>(std::size(frm_main::kProcessesColumns));
-    for (int column = 0; column < columns; ++column) {
-        const int width = static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0));
-        SendMessageW(list, LVM_SETCOLUMNWIDTH, column, MulDiv(width, static_cast<int>(dpi), static_cast<int>(dpi_)));
+    ListView& list = processes_->View();
+    for (int column = 0; column < list.ColumnCount(); ++column) {
+        list.SetColumnWidth(column, MulDiv(list.ColumnWidth(column), static_cast<int>(dpi), static_cast<int>(dpi_)));
     }
     ApplyLayout(dpi);
     SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
@@ -365,7 +365,7 @@ void frmMain::cmdSearch_Click()
         processes_->Clear();
         const std::wstring spec = ControlText(Control::txtModuleSpec);
         {
-            const ListViewRedrawSuspended quiet(processes_->Handle());
+            const ListViewRedrawSuspended quiet(processes_->View().Handle());
             SearchModule(*processes_, spec, partial);
         }
         const bool found = processes_->RowCount() > 0;
@@ -385,22 +385,28 @@ void frmMain::txtModuleSpec_GotFocus() { qsHighlightText(ControlHandle(Control::
 
 void frmMain::InitProcessesList()
 {
-    const HWND list = processes_->Handle();
+    ListView& list = processes_->View();
+    const int dpi = static_cast<int>(dpi_);
     int position = 0;
     for (const frm_main::ColumnDesign& column : frm_main::kProcessesColumns) {
-        LVCOLUMNW header{};
-        header.mask = LVCF_TEXT | LVCF_WIDTH;
-        header.pszText = const_cast<wchar_t*>(column.header);
-        header.cx = TwipsToPixels(column.widthTwips, static_cast<int>(dpi_));
-        SendMessageW(list, LVM_INSERTCOLUMNW, position++, reinterpret_cast<LPARAM>(&header));
+        list.InsertColumn(position++, column.header, TwipsToPixels(column.widthTwips, dpi));
     }
     SetListViewFullRowSelect(list, true);
     SetListViewGridLines(list, true);
     SetListViewLabelTip(list, true);
-    SettingsStore().RestoreColumnWidths(list, frm_main::kProcessesListName);
+    // A column without a valid stored width keeps the design's.
+    const auto stored = SettingsStore().ReadColumnWidths(frm_main::kProcessesListName, position);
+    for (int column = 0; column < position; ++column) {
+        if (stored[column]) list.SetColumnWidth(column, TwipsToPixels(*stored[column], dpi));
+    }
 }
 
 void frmMain::SaveProcessesListLayout()
 {
-    SettingsStore().SaveColumnWidths(processes_->Handle(), frm_main::kProcessesListName);
+    const ListView& list = processes_->View();
+    std::vector<int> widthsTwips;
+    for (int column = 0; column < list.ColumnCount(); ++column) {
+        widthsTwips.push_back(PixelsToTwips(list.ColumnWidth(column), static_cast<int>(dpi_)));
+    }
+    SettingsStore().SaveColumnWidths(frm_main::kProcessesListName, widthsTwips);
 }

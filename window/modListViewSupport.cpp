@@ -2,20 +2,14 @@
 
 #include <commctrl.h>
 
-void SetListViewExtendedStyle(HWND listView, DWORD style, bool enable)
+void SetListViewFullRowSelect(ListView& listView, bool enable)
 {
-    // The bit is the mask, so no other extended style changes.
-    SendMessageW(listView, LVM_SETEXTENDEDLISTVIEWSTYLE, style, enable ? style : 0);
+    listView.SetExtendedStyle(LVS_EX_FULLROWSELECT, enable);
 }
 
-void SetListViewFullRowSelect(HWND listView, bool enable)
-{
-    SetListViewExtendedStyle(listView, LVS_EX_FULLROWSELECT, enable);
-}
+void SetListViewGridLines(ListView& listView, bool enable) { listView.SetExtendedStyle(LVS_EX_GRIDLINES, enable); }
 
-void SetListViewGridLines(HWND listView, bool enable) { SetListViewExtendedStyle(listView, LVS_EX_GRIDLINES, enable); }
-
-void SetListViewLabelTip(HWND listView, bool enable) { SetListViewExtendedStyle(listView, LVS_EX_LABELTIP, enable); }
+void SetListViewLabelTip(ListView& listView, bool enable) { listView.SetExtendedStyle(LVS_EX_LABELTIP, enable); }
 
 ListViewRedrawSuspended::ListViewRedrawSuspended(HWND listView) : listView_(listView)
 {

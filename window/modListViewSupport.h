@@ -1,12 +1,13 @@
 #pragma once
-// Extended styles of list views, and keeping a list view from redrawing while it fills.
+// The results list's extended styles, and keeping a list view from redrawing while it
+// fills.
 #include <windows.h>
 
-// Switches one extended style bit on or off, leaving every other bit as it is.
-void SetListViewExtendedStyle(HWND listView, DWORD style, bool enable);
-void SetListViewFullRowSelect(HWND listView, bool enable);
-void SetListViewGridLines(HWND listView, bool enable);
-void SetListViewLabelTip(HWND listView, bool enable);
+#include "platform/win/ListView.h"
+
+void SetListViewFullRowSelect(ListView& listView, bool enable);
+void SetListViewGridLines(ListView& listView, bool enable);
+void SetListViewLabelTip(ListView& listView, bool enable);
 
 // No redrawing of the list view while the object lives; one full repaint at its end.
 class ListViewRedrawSuspended {

@@ -1,21 +1,7 @@
 #include "SettingsStore.h"
 
-#include <commctrl.h>
-
 #include "platform/AppIdentity.h"
-#include "platform/Twips.h"
-#include "platform/win/Dpi.h"
 #include "platform/win/Registry.h"
-
-namespace {
-
-int ColumnCount(HWND listView)
-{
-    const auto header = reinterpret_cast<HWND>(SendMessageW(listView, LVM_GETHEADER, 0, 0));
-    return header == nullptr ? 0 : static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
-}
-
-}  // namespace
 
 std::wstring SettingsStore::KeyPath(std::wstring_view section)
 {
@@ -40,27 +26,25 @@ bool SettingsStore::WriteSetting(std::wstring_view section, std::wstring_view na
     return key && WriteRegistryString(key.get(), std::wstring(name), value);
 }
 
-void SettingsStore::RestoreColumnWidths(HWND listView, std::wstring_view listName) const
+std::vector<std::optional<int>> SettingsStore::ReadColumnWidths(std::wstring_view listName, int columnCount) const
 {
+    std::vector<std::optional<int>> widths(static_cast<std::size_t>(columnCount));
     const UniqueHkey key = OpenRegistryKey(HKEY_CURRENT_USER, KeyPath(listName));
-    if (!key) return;
-    const int dpi = static_cast<int>(DpiOfWindow(listView));
-    for (int column = 1; column <= ColumnCount(listView); ++column) {
+    if (!key) return widths;
+    for (int column = 1; column <= columnCount; ++column) {
         const auto twips = ReadRegistryDword(key.get(), ColumnWidthName(column));
         // A REG_DWORD holding a negative number reads as a huge one: both are out of range.
-        if (!twips || *twips > static_cast<DWORD>(kMaxColumnWidthTwips)) continue;
-        SendMessageW(listView, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column - 1),
-                     TwipsToPixels(static_cast<int>(*twips), dpi));
+        if (twips && *twips <= static_cast<DWORD>(kMaxColumnWidthTwips)) widths[column - 1] = static_cast<int>(*twips);
     }
+    return widths;
 }
 
-void SettingsStore::SaveColumnWidths(HWND listView, std::wstring_view listName) const
+void SettingsStore::SaveColumnWidths(std::wstring_view listName, const std::vector<int>& widthsTwips) const
 {
     const UniqueHkey key = CreateRegistryKey(HKEY_CURRENT_USER, KeyPath(listName));
     if (!key) return;
-    const int dpi = static_cast<int>(DpiOfWindow(listView));
-    for (int column = 1; column <= ColumnCount(listView); ++column) {
-        const int pixels = static_cast<int>(SendMessageW(listView, LVM_GETCOLUMNWIDTH, column - 1, 0));
-        WriteRegistryDword(key.get(), ColumnWidthName(column), static_cast<DWORD>(PixelsToTwips(pixels, dpi)));
+    for (std::size_t column = 0; column < widthsTwips.size(); ++column) {
+        WriteRegistryDword(key.get(), ColumnWidthName(static_cast<int>(column) + 1),
+                           static_cast<DWORD>(widthsTwips[column]));
     }
 }

@@ -1,8 +1,8 @@
 #pragma once
-#include <windows.h>
-
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The program's settings, kept for this user in the registry under
 // HKEY_CURRENT_USER\Software\Quorvel\Vennick (a section is a subkey of it):
@@ -20,8 +20,8 @@ public:
     std::wstring ReadSetting(std::wstring_view section, std::wstring_view name, const std::wstring& defaultValue) const;
     bool WriteSetting(std::wstring_view section, std::wstring_view name, const std::wstring& value) const;
 
-    // Puts back the widths stored for the list view's columns; a column without a
-    // valid stored width keeps the width it has.
-    void RestoreColumnWidths(HWND listView, std::wstring_view listName) const;
-    void SaveColumnWidths(HWND listView, std::wstring_view listName) const;
+    // The widths stored for the first `columnCount` columns of the list, in twips; a
+    // column without a valid stored width has none.
+    std::vector<std::optional<int>> ReadColumnWidths(std::wstring_view listName, int columnCount) const;
+    void SaveColumnWidths(std::wstring_view listName, const std::vector<int>& widthsTwips) const;
 };

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -8,3 +9,14 @@
 // first rows: a process in which several modules matched stands on several rows with
 // one key, and an action acts on it once. Two processes of one program have two keys.
 std::vector<std::wstring> ListedProcesses(const ResultsList& rows);
+
+struct ListedProcess {
+    std::int32_t processId;
+    std::wstring program;
+};
+
+// The listed processes, as ListedProcesses gives them, without the program's own:
+// neither the process `ownProcessId` nor another copy started from `ownProgram`
+// (whatever its letter case) is terminated or started again.
+std::vector<ListedProcess> ListedProcessesOtherThan(const ResultsList& rows, std::int32_t ownProcessId,
+                                                    const std::wstring& ownProgram);

@@ -19,15 +19,6 @@
 
 namespace {
 
-// A program path that the batch file cannot hold.
-class UnrepresentablePathError : public ProgramError {
-public:
-    explicit UnrepresentablePathError(const std::wstring& path)
-        : ProgramError(action_texts::UnrepresentablePath(path, GetOEMCP()))
-    {
-    }
-};
-
 // The path as the batch file holds it: % doubled, in the OEM code page. A path with a
 // character that code page lacks is written in its short (8.3) form, which the file
 // system gives in plain letters; without one, it cannot be written at all.
@@ -38,7 +29,7 @@ std::string BatchPath(const std::wstring& path)
     if (!shortPath.empty()) {
         if (auto oem = qsAnsiToOem(EscapeBatchPercent(shortPath))) return *oem;
     }
-    throw UnrepresentablePathError(path);
+    throw ProgramError(action_texts::UnrepresentablePath(path, GetOEMCP()));
 }
 
 std::string RestartBatchFor(const ResultsList& rows)
@@ -46,23 +37,6 @@ std::string RestartBatchFor(const ResultsList& rows)
     std::vector<std::string> paths;
     for (const std::wstring& key : ListedProcesses(rows)) paths.push_back(BatchPath(UnpackProcessText(key)));
     return RestartBatchText(paths);
-}
-
-// Builds and writes the file; the failure, if any.
-std::exception_ptr WriteRestartBatch(const ResultsList& rows, const std::wstring& fileName)
-{
-    std::string text;
-    try {
-        text = RestartBatchFor(rows);
-    } catch (const UnrepresentablePathError&) {
-        return std::current_exception();
-    }
-    try {
-        ProgramFileWriter().WriteTextFile(fileName, text);
-    } catch (...) {
-        return std::current_exception();
-    }
-    return nullptr;
 }
 
 }  // namespace
@@ -80,9 +54,12 @@ void cmdSaveBAT_Click(const ResultsList& rows, HWND owner)
     // The folder is remembered even when the write then fails.
     settings.WriteSetting(L"", action_texts::kLastSaveBatPath, dialog.FileFolder());
 
-    if (const std::exception_ptr failure = WriteRestartBatch(rows, dialog.FileName())) {
+    try {
+        ProgramFileWriter().WriteTextFile(dialog.FileName(), RestartBatchFor(rows));
+    } catch (...) {
         try {
-            ProgramErrorReporter().ReportRuntimeError(failure, MB_ICONSTOP, action_texts::SaveFailure(dialog.FileName()));
+            ProgramErrorReporter().ReportRuntimeError(std::current_exception(), MB_ICONSTOP,
+                                                      action_texts::SaveFailure(dialog.FileName()));
         } catch (...) {
             // A failure while reporting a failure is ignored.
         }

@@ -46,59 +46,38 @@ private:
 
 namespace resource_traits {
 
-struct Handle {  // kernel handles whose "none" is NULL: processes, events, threads
-    using Type = HANDLE;
+// A kind whose "none" is NULL, released by `Release`.
+template <class T, auto Release>
+struct NullIsNone {
+    using Type = T;
     static Type None() noexcept { return nullptr; }
-    static void Close(Type h) noexcept { CloseHandle(h); }
+    static void Close(Type value) noexcept { Release(value); }
 };
-struct FileHandle {  // handles whose "none" is INVALID_HANDLE_VALUE
+
+// A kind of handle whose "none" is INVALID_HANDLE_VALUE, released by `Release`.
+template <auto Release>
+struct InvalidHandleIsNone {
     using Type = HANDLE;
     static Type None() noexcept { return INVALID_HANDLE_VALUE; }
-    static void Close(Type h) noexcept { CloseHandle(h); }
+    static void Close(Type value) noexcept { Release(value); }
 };
-struct SnapshotHandle : FileHandle {  // tool-help snapshots: a type of their own
-    // A failed snapshot is INVALID_HANDLE_VALUE, but a call that answers 0 has failed too.
+
+// Tool-help snapshots, a type of their own: a failed snapshot is INVALID_HANDLE_VALUE,
+// but a call that answers 0 has failed too.
+struct SnapshotHandle : InvalidHandleIsNone<&CloseHandle> {
     static bool IsNone(Type h) noexcept { return h == INVALID_HANDLE_VALUE || h == nullptr; }
-};
-struct FindHandle {
-    using Type = HANDLE;
-    static Type None() noexcept { return INVALID_HANDLE_VALUE; }
-    static void Close(Type h) noexcept { FindClose(h); }
-};
-struct RegistryKey {
-    using Type = HKEY;
-    static Type None() noexcept { return nullptr; }
-    static void Close(Type k) noexcept { RegCloseKey(k); }
-};
-struct Icon {
-    using Type = HICON;
-    static Type None() noexcept { return nullptr; }
-    static void Close(Type i) noexcept { DestroyIcon(i); }
-};
-struct GdiObject {
-    using Type = HGDIOBJ;
-    static Type None() noexcept { return nullptr; }
-    static void Close(Type o) noexcept { DeleteObject(o); }
-};
-struct LocalMemory {
-    using Type = void*;
-    static Type None() noexcept { return nullptr; }
-    static void Close(Type p) noexcept { LocalFree(p); }
-};
-struct Library {
-    using Type = HMODULE;
-    static Type None() noexcept { return nullptr; }
-    static void Close(Type m) noexcept { FreeLibrary(m); }
 };
 
 }  // namespace resource_traits
 
-using UniqueHandle = UniqueResource<resource_traits::Handle>;
-using UniqueFileHandle = UniqueResource<resource_traits::FileHandle>;
+// Kernel handles whose "none" is NULL: processes, events, threads.
+using UniqueHandle = UniqueResource<resource_traits::NullIsNone<HANDLE, &CloseHandle>>;
+// Files, whose "none" is INVALID_HANDLE_VALUE.
+using UniqueFileHandle = UniqueResource<resource_traits::InvalidHandleIsNone<&CloseHandle>>;
 using UniqueSnapshotHandle = UniqueResource<resource_traits::SnapshotHandle>;
-using UniqueFindHandle = UniqueResource<resource_traits::FindHandle>;
-using UniqueHkey = UniqueResource<resource_traits::RegistryKey>;
-using UniqueHicon = UniqueResource<resource_traits::Icon>;
-using UniqueGdiObject = UniqueResource<resource_traits::GdiObject>;
-using UniqueLocalMemory = UniqueResource<resource_traits::LocalMemory>;
-using UniqueLibrary = UniqueResource<resource_traits::Library>;
+using UniqueFindHandle = UniqueResource<resource_traits::InvalidHandleIsNone<&FindClose>>;
+using UniqueHkey = UniqueResource<resource_traits::NullIsNone<HKEY, &RegCloseKey>>;
+using UniqueHicon = UniqueResource<resource_traits::NullIsNone<HICON, &DestroyIcon>>;
+using UniqueGdiObject = UniqueResource<resource_traits::NullIsNone<HGDIOBJ, &DeleteObject>>;
+using UniqueLocalMemory = UniqueResource<resource_traits::NullIsNone<void*, &LocalFree>>;
+using UniqueLibrary = UniqueResource<resource_traits::NullIsNone<HMODULE, &FreeLibrary>>;

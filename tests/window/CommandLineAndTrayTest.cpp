@@ -6,7 +6,6 @@
 
 #include "fixtures/HelperProcess.h"
 #include "fixtures/MainWindowHarness.h"
-#include "search/modPackProcessInfo.h"
 
 namespace {
 
@@ -14,20 +13,9 @@ using Control = frm_main::Control;
 
 class CommandLine : public MainWindowHarness {
 protected:
-    void SetUp() override
-    {
-        MainWindowHarness::SetUp();
-        helper.emplace(std::vector<std::wstring>{module});
-    }
-    void TearDown() override
-    {
-        helper.reset();
-        MainWindowHarness::TearDown();
-    }
-
     ScratchFolder folder;
     const std::wstring module = folder.AddModule(ModuleKind::Version5_1_0_2600, L"lib_xq15\\cmdline_xq15.dll");
-    std::optional<HelperProcess> helper;
+    HelperProcess helper{std::vector<std::wstring>{module}};
 };
 
 class Tray : public MainWindowHarness {
@@ -46,7 +34,7 @@ protected:
 
 }  // namespace
 
-TEST_F(CommandLine, TheTrimmedSpecificationIsSearchedOnceWhenTheWindowIsUp)
+TEST_F(CommandLine, TheTrimmedSpecificationIsSearchedOnceWhenTheWindowIsUpAndReplacesADevelopmentRunsSample)
 {
     struct Case {
         const wchar_t* commandLine;
@@ -60,7 +48,8 @@ TEST_F(CommandLine, TheTrimmedSpecificationIsSearchedOnceWhenTheWindowIsUp)
         {L"\"cmdline_xq15.dll\"", false, false, L"cmdline_xq15.dll", 1, 1},
         {L"\" \t \"", false, false, L"", 1, -1},  // trims to nothing: every module path ends with ""
         {L"\\lib_xq15\\", true, false, L"\\lib_xq15\\", 1, 1},  // Ctrl held: the contains test
-        {L"cmdline_xq15.dll", false, true, L"cmdline_xq15.dll", 1, 1},  // replaces a development run's sample
+        {L"", false, true, L"Mereholt0301.DLL", 0, 0},  // a development run shows a sample
+        {L"cmdline_xq15.dll", false, true, L"cmdline_xq15.dll", 1, 1},  // which the command line replaces
     };
     for (const Case& c : cases) {
         keyboard.controlDown = c.controlDown;
@@ -73,7 +62,11 @@ TEST_F(CommandLine, TheTrimmedSpecificationIsSearchedOnceWhenTheWindowIsUp)
         EXPECT_EQ(feedback.Beeps(), c.searches) << c.commandLine << ": the timer fires once";
         const int rows = form->lvProcesses().RowCount();
         EXPECT_TRUE(c.rows < 0 ? rows > 1 : rows == c.rows) << c.commandLine << ": " << rows << " rows";
-        if (rows == 1) EXPECT_EQ(form->lvProcesses().SubItem(1, 2), module);
+        if (rows == 1) {
+            EXPECT_EQ(form->lvProcesses().SubItem(1, 2), module);
+        }
+        // A development run's window keeps the development environment's icons.
+        EXPECT_EQ(SendMessageW(form->Handle(), WM_GETICON, ICON_SMALL, 0) != 0, !c.inIde) << c.commandLine;
         form.reset();
         Pump();
     }
@@ -120,8 +113,12 @@ TEST_F(Tray, MinimizingHidesTheWindowBehindTheIconAndActivatingItBringsTheWindow
         Minimize();
     }
     // The tooltip is computed anew, and a long one is cut to what the shell takes.
-    const std::wstring tip = notificationArea.changes.back().tip;
-    EXPECT_EQ(tip, L"Vennick :: " + std::wstring(115, L'm') + L"\u2026");
+    EXPECT_EQ(notificationArea.changes.back().tip, L"Vennick :: " + std::wstring(115, L'm') + L"\u2026");
+
+    SendMessageW(form->Handle(), WM_CLOSE, 0, 0);
+    Pump();
+    EXPECT_FALSE(IsOpen());
+    EXPECT_EQ(notificationArea.changes.back().message, static_cast<DWORD>(NIM_DELETE)) << "the icon goes with the window";
 }
 
 TEST_F(Tray, AClickOrAMinimizeDuringTheRestoreCannotLoseTheWindow)
@@ -138,12 +135,27 @@ TEST_F(Tray, AClickOrAMinimizeDuringTheRestoreCannotLoseTheWindow)
     EXPECT_FALSE(form->stMain().IconVisible());
 }
 
-TEST_F(Tray, AnIconTheNewTaskbarRefusesGivesTheWindowBack)
+TEST_F(Tray, ANewTaskbarGetsTheIconBackOrRefusingItGivesTheWindowBack)
 {
     Open();
     Minimize();
+    // A new taskbar knows none of the old icons.
+    NOTIFYICONDATAW gone{};
+    gone.cbSize = sizeof gone;
+    gone.hWnd = form->Handle();
+    gone.uID = 1;
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &gone));
+    const std::size_t before = notificationArea.changes.size();
+    const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+    SendMessageW(form->Handle(), taskbarCreated, 0, 0);
+    ASSERT_EQ(notificationArea.changes.size(), before + 2);
+    EXPECT_EQ(notificationArea.changes[before].message, static_cast<DWORD>(NIM_ADD));
+    EXPECT_EQ(notificationArea.changes[before + 1].message, static_cast<DWORD>(NIM_SETVERSION))
+        << "keyboard selection keeps working";
+    EXPECT_FALSE(IsWindowVisible(form->Handle()));
+
     notificationArea.refuse = true;
-    SendMessageW(form->Handle(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    SendMessageW(form->Handle(), taskbarCreated, 0, 0);
     Pump();
     EXPECT_TRUE(IsWindowVisible(form->Handle())) << "hidden without an icon, it could never come back";
     EXPECT_FALSE(IsIconic(form->Handle()));
@@ -157,27 +169,4 @@ TEST_F(Tray, WithoutANotificationAreaTheWindowStaysOnTheTaskbar)
     EXPECT_TRUE(IsWindowVisible(form->Handle())) << "hidden, it could never come back";
     EXPECT_TRUE(IsIconic(form->Handle()));
     EXPECT_FALSE(form->stMain().IconVisible());
-}
-
-TEST_F(Tray, TheIconComesBackWhenTheTaskbarIsRecreatedAndNeverOutlivesTheWindow)
-{
-    Open();
-    Minimize();
-    // A new taskbar knows none of the old icons.
-    NOTIFYICONDATAW gone{};
-    gone.cbSize = sizeof gone;
-    gone.hWnd = form->Handle();
-    gone.uID = 1;
-    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &gone));
-    const std::size_t before = notificationArea.changes.size();
-    SendMessageW(form->Handle(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-    ASSERT_EQ(notificationArea.changes.size(), before + 2);
-    EXPECT_EQ(notificationArea.changes[before].message, static_cast<DWORD>(NIM_ADD));
-    EXPECT_EQ(notificationArea.changes[before + 1].message, static_cast<DWORD>(NIM_SETVERSION))
-        << "keyboard selection keeps working";
-
-    SendMessageW(form->Handle(), WM_CLOSE, 0, 0);
-    Pump();
-    EXPECT_FALSE(IsOpen());
-    EXPECT_EQ(notificationArea.changes.back().message, static_cast<DWORD>(NIM_DELETE));
 }

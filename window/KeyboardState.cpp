@@ -8,14 +8,20 @@ namespace {
 
 class SystemKeyboardState final : public KeyboardState {
 public:
-    int ShiftMaskOfMessage() override
+    int ShiftMask(KeyMoment moment) override
     {
-        return (GetKeyState(VK_SHIFT) < 0 ? kShiftMask : 0) | (GetKeyState(VK_CONTROL) < 0 ? kCtrlMask : 0) |
-               (GetKeyState(VK_MENU) < 0 ? kAltMask : 0);
+        return (IsHeld(VK_SHIFT, moment) ? kShiftMask : 0) | (IsHeld(VK_CONTROL, moment) ? kCtrlMask : 0) |
+               (IsHeld(VK_MENU, moment) ? kAltMask : 0);
     }
-    // Only the "held now" bit: the low bit means "pressed at some time since the last
-    // query" (a Ctrl+V that pasted the name, say), not a held key.
-    bool IsControlDown() override { return (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0; }
+
+private:
+    static bool IsHeld(int key, KeyMoment moment)
+    {
+        if (moment == KeyMoment::OfMessage) return GetKeyState(key) < 0;
+        // Only the "held now" bit: the low bit means "pressed at some time since the last
+        // query" (a Ctrl+V that pasted the name, say), not a held key.
+        return (GetAsyncKeyState(key) & 0x8000) != 0;
+    }
 };
 
 }  // namespace

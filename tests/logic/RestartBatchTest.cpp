@@ -2,29 +2,25 @@
 
 #include "actions/RestartBatch.h"
 
-TEST(RestartBatch, TheFileForTwoProgramsByteForByte)
+TEST(RestartBatch, TheFileForTwoProgramsAndForNoneByteForByte)
 {
     // C:\Tools\Мой инструмент\tool.exe in code page 866.
     const std::string tool = "C:\\Tools\\\x8C\xAE\xA9\x20\xA8\xAD\xE1\xE2\xE0\xE3\xAC\xA5\xAD\xE2\\tool.exe";
-    const std::string text = RestartBatchText({"C:\\Program Files\\Editor\\editor.exe", tool});
-    EXPECT_EQ(text, "IF \"%OS%\"==\"Windows_NT\" GOTO WIN_NT\r\n"
-                    "\r\n"
-                    "  START \"C:\\Program Files\\Editor\\editor.exe\"\r\n"
-                    "  START \"C:\\Tools\\\x8C\xAE\xA9\x20\xA8\xAD\xE1\xE2\xE0\xE3\xAC\xA5\xAD\xE2\\tool.exe\"\r\n"
-                    "  GOTO END\r\n"
-                    "\r\n"
-                    ":WIN_NT\r\n"
-                    "\r\n"
-                    "  START \"\" \"C:\\Program Files\\Editor\\editor.exe\"\r\n"
-                    "  START \"\" \"C:\\Tools\\\x8C\xAE\xA9\x20\xA8\xAD\xE1\xE2\xE0\xE3\xAC\xA5\xAD\xE2\\tool.exe\"\r\n"
-                    "\r\n"
-                    ":END\r\n");
-    EXPECT_EQ(text.size(), 258u);
-}
-
-TEST(RestartBatch, WithoutProgramsTheEightFixedLines)
-{
-    EXPECT_EQ(RestartBatchText({}), "IF \"%OS%\"==\"Windows_NT\" GOTO WIN_NT\r\n\r\n  GOTO END\r\n\r\n:WIN_NT\r\n\r\n\r\n:END\r\n");
+    EXPECT_EQ(RestartBatchText({"C:\\Program Files\\Editor\\editor.exe", tool}),
+              "IF \"%OS%\"==\"Windows_NT\" GOTO WIN_NT\r\n"
+              "\r\n"
+              "  START \"C:\\Program Files\\Editor\\editor.exe\"\r\n"
+              "  START \"C:\\Tools\\\x8C\xAE\xA9\x20\xA8\xAD\xE1\xE2\xE0\xE3\xAC\xA5\xAD\xE2\\tool.exe\"\r\n"
+              "  GOTO END\r\n"
+              "\r\n"
+              ":WIN_NT\r\n"
+              "\r\n"
+              "  START \"\" \"C:\\Program Files\\Editor\\editor.exe\"\r\n"
+              "  START \"\" \"C:\\Tools\\\x8C\xAE\xA9\x20\xA8\xAD\xE1\xE2\xE0\xE3\xAC\xA5\xAD\xE2\\tool.exe\"\r\n"
+              "\r\n"
+              ":END\r\n");
+    EXPECT_EQ(RestartBatchText({}),
+              "IF \"%OS%\"==\"Windows_NT\" GOTO WIN_NT\r\n\r\n  GOTO END\r\n\r\n:WIN_NT\r\n\r\n\r\n:END\r\n");
 }
 
 TEST(RestartBatch, PercentSignsAreDoubled)

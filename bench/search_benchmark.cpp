@@ -17,7 +17,6 @@
 #include <vector>
 
 #include "fixtures/HelperProcess.h"
-#include "fixtures/TestFiles.h"
 #include "platform/win/UniqueResource.h"
 #include "search/MemoryResultsList.h"
 #include "search/modMain.h"

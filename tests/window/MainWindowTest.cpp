@@ -11,7 +11,6 @@
 #include "fixtures/HelperProcess.h"
 #include "fixtures/MainWindowHarness.h"
 #include "platform/AppIdentity.h"
-#include "platform/ProgramError.h"
 #include "platform/support/ProcessOperations.h"
 #include "platform/win/Dpi.h"
 #include "platform/win/Registry.h"
@@ -100,7 +99,7 @@ protected:
     }
 };
 
-TEST_F(MainWindow, StartsCentredWithAFixedFrameAnEmptyBoxThatHasTheFocusAndEveryButtonDisabled)
+TEST_F(MainWindow, StartsCentredWithEveryButtonDisabledAndTheFocusInTheBoxWhichSelectsItsTextOnFocus)
 {
     Open();
     EXPECT_EQ(GetFocus(), Handle(Control::txtModuleSpec));
@@ -118,6 +117,32 @@ TEST_F(MainWindow, StartsCentredWithAFixedFrameAnEmptyBoxThatHasTheFocusAndEvery
     GetWindowRect(form->Handle(), &frame);
     EXPECT_NEAR(frame.left + frame.right, monitor.rcWork.left + monitor.rcWork.right, 1);
     EXPECT_NEAR(frame.top + frame.bottom, monitor.rcWork.top + monitor.rcWork.bottom, 1);
+
+    TypeText(L"k");
+    EXPECT_TRUE(IsEnabled(Control::cmdSearch));
+    TypeText(L"\b");
+    EXPECT_FALSE(IsEnabled(Control::cmdSearch));
+    TypeText(L" ");
+    EXPECT_TRUE(IsEnabled(Control::cmdSearch)) << "a blank is a specification too";
+
+    SetSpecification(L"kernel32.dll");
+    SetFocus(Handle(Control::lvProcesses));
+    SetFocus(Handle(Control::txtModuleSpec));
+    DWORD start = 1, end = 0;
+    SendMessageW(Handle(Control::txtModuleSpec), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(std::pair(start, end), std::pair(0ul, 12ul));
+
+    // Activated again, the window gives the focus back to the control that had it.
+    SetFocus(Handle(Control::lvProcesses));
+    const HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr,
+                                       nullptr, nullptr);
+    SetActiveWindow(other);
+    Pump();
+    SetActiveWindow(form->Handle());
+    Pump();
+    EXPECT_EQ(GetFocus(), Handle(Control::lvProcesses));
+    DestroyWindow(other);
 }
 
 TEST_F(MainWindow, LayoutFontAndIconsAreTheDesignAtTheWindowsDpi)
@@ -207,37 +232,7 @@ TEST_F(MainWindow, ItsThreadIsInAComApartmentWhileTheWindowLives)
     EXPECT_EQ(CoGetApartmentType(&type, &qualifier), CO_E_NOTINITIALIZED);
 }
 
-TEST_F(MainWindow, TheBoxEnablesTheSearchButtonAndSelectsItsTextWhenItGetsTheFocus)
-{
-    Open();
-    TypeText(L"k");
-    EXPECT_TRUE(IsEnabled(Control::cmdSearch));
-    TypeText(L"\b");
-    EXPECT_FALSE(IsEnabled(Control::cmdSearch));
-    TypeText(L" ");
-    EXPECT_TRUE(IsEnabled(Control::cmdSearch)) << "a blank is a specification too";
-
-    SetSpecification(L"kernel32.dll");
-    SetFocus(Handle(Control::lvProcesses));
-    SetFocus(Handle(Control::txtModuleSpec));
-    DWORD start = 1, end = 0;
-    SendMessageW(Handle(Control::txtModuleSpec), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(std::pair(start, end), std::pair(0ul, 12ul));
-
-    // Activated again, the window gives the focus back to the control that had it.
-    SetFocus(Handle(Control::lvProcesses));
-    const HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr,
-                                       nullptr, nullptr);
-    SetActiveWindow(other);
-    Pump();
-    SetActiveWindow(form->Handle());
-    Pump();
-    EXPECT_EQ(GetFocus(), Handle(Control::lvProcesses));
-    DestroyWindow(other);
-}
-
-TEST_F(MainWindow, SearchListsTheHelpersRowsAndTheActionButtonsFollowTheResult)
+TEST_F(MainWindow, SearchListsTheHelpersRowsTheButtonsFollowAndShortcutsNeedTheirExactShiftMask)
 {
     ScratchFolder folder;
     const std::wstring module = folder.AddModule(ModuleKind::Version5_1_3_2600, L"lib_xq8\\window_xq8.dll");
@@ -270,23 +265,20 @@ TEST_F(MainWindow, SearchListsTheHelpersRowsAndTheActionButtonsFollowTheResult)
         PressKey(VK_TAB);
         EXPECT_EQ(GetFocus(), Handle(next)) << "the tab order";
     }
-}
 
-TEST_F(MainWindow, ShortcutsNeedTheirExactShiftMask)
-{
-    Open();
-    keyboard.controlDown = true;  // the search reads the held Ctrl key
+    // The shortcuts need their exact shift mask; the search reads the held Ctrl key.
+    SetSpecification(L"");
     PressKey(VK_RETURN, kCtrlMask);
-    EXPECT_EQ(feedback.Beeps(), 0) << "an empty box: no search";
+    EXPECT_EQ(feedback.Beeps(), 3) << "an empty box: no search";
     keyboard.controlDown = false;
     TypeText(L"no_such_module_xq9.dll");
     PressKey(VK_RETURN);
-    EXPECT_EQ(feedback.Beeps(), 1) << "Enter presses the default button";
+    EXPECT_EQ(feedback.Beeps(), 4) << "Enter presses the default button";
     keyboard.controlDown = true;
     PressKey(VK_RETURN, kCtrlMask | kShiftMask);
-    EXPECT_EQ(feedback.Beeps(), 1) << "Ctrl+Shift+Enter does nothing";
+    EXPECT_EQ(feedback.Beeps(), 4) << "Ctrl+Shift+Enter does nothing";
     PressKey(VK_RETURN, kCtrlMask);
-    EXPECT_EQ(feedback.Beeps(), 2) << "Ctrl+Enter: exactly one search";
+    EXPECT_EQ(feedback.Beeps(), 5) << "Ctrl+Enter: exactly one search";
 
     PressKey(VK_F1, kShiftMask);
     ASSERT_EQ(boxes.shown.size(), 1u) << "Shift+F1: the about box";
@@ -327,19 +319,9 @@ TEST_F(MainWindow, ColumnWidthsAreStoredInTwipsOnClosingAndGarbageInTheStoreLeav
     EXPECT_EQ(std::vector({width(0), width(1), width(2)}), std::vector<LRESULT>({200, 106, 50}));
 }
 
-namespace {
-
-class FailingHost final : public SeamFake<HostEnvironment> {
-public:
-    bool IsHostWin9x() override { return false; }
-    bool IsInIDE() override { throw ProgramError(L"Сбой при проверке среды."); }
-};
-
-}  // namespace
-
 TEST_F(MainWindow, AFailureIsShownWithItsOwnDescriptionAndEndsTheProgram)
 {
-    FailingHost failing;
+    host.failure = L"Сбой при проверке среды.";
     form.emplace();
     EXPECT_FALSE(form->Load()) << "the window does not come into being half made";
     Pump();

@@ -15,7 +15,7 @@ void ListViewResultsList::SetSubItem(int row, int subItem, const std::wstring& t
     view_.SetItemText(static_cast<int>(IndexOf(row)), subItem, text);
 }
 
-int ListViewResultsList::RowCount() const { return view_.ItemCount(); }
+int ListViewResultsList::RowCount() const { return static_cast<int>(tags_.size()); }
 
 std::wstring ListViewResultsList::Text(int row) const { return view_.ItemText(static_cast<int>(IndexOf(row)), 0); }
 

@@ -7,7 +7,8 @@
 #include "search/ResultsList.h"
 
 // The results list shown on the main window: a report-view list view. Each row's Tag
-// is kept beside it, in row order (the list is never sorted).
+// is kept beside it, in row order (the list is never sorted), so the tags also count
+// the rows.
 class ListViewResultsList final : public ResultsList {
 public:
     explicit ListViewResultsList(HWND listView) : view_(listView) {}

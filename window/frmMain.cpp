@@ -314,7 +314,8 @@ void frmMain::Form_Activate(bool active)
 void frmMain::Form_DpiChanged(UINT dpi, const RECT& suggested)
 {
     ListView& list = processes_->View();
-    for (int column = 0; column < list.ColumnCount(); ++column) {
+    const int columns = list.ColumnCount();
+    for (int column = 0; column < columns; ++column) {
         list.SetColumnWidth(column, MulDiv(list.ColumnWidth(column), static_cast<int>(dpi), static_cast<int>(dpi_)));
     }
     ApplyLayout(dpi);
@@ -405,7 +406,8 @@ void frmMain::SaveProcessesListLayout()
 {
     const ListView& list = processes_->View();
     std::vector<int> widthsTwips;
-    for (int column = 0; column < list.ColumnCount(); ++column) {
+    const int columns = list.ColumnCount();
+    for (int column = 0; column < columns; ++column) {
         widthsTwips.push_back(PixelsToTwips(list.ColumnWidth(column), static_cast<int>(dpi_)));
     }
     SettingsStore().SaveColumnWidths(frm_main::kProcessesListName, widthsTwips);

@@ -13,10 +13,6 @@
 // or out of range reads as the default, and a value that cannot be stored is lost.
 class SettingsStore {
 public:
-    static std::wstring KeyPath(std::wstring_view section);
-    static std::wstring ColumnWidthName(int column);  // 1-based
-    static constexpr int kMaxColumnWidthTwips = 150'000;  // about 100 inches
-
     std::wstring ReadSetting(std::wstring_view section, std::wstring_view name, const std::wstring& defaultValue) const;
     bool WriteSetting(std::wstring_view section, std::wstring_view name, const std::wstring& value) const;
 
@@ -24,4 +20,9 @@ public:
     // column without a valid stored width has none.
     std::vector<std::optional<int>> ReadColumnWidths(std::wstring_view listName, int columnCount) const;
     void SaveColumnWidths(std::wstring_view listName, const std::vector<int>& widthsTwips) const;
+
+private:
+    static std::wstring KeyPath(std::wstring_view section);
+    static std::wstring ColumnWidthName(int column);  // 1-based
+    static constexpr int kMaxColumnWidthTwips = 150'000;  // about 100 inches
 };

@@ -50,8 +50,6 @@ void ListView::SetItemText(int index, int subItem, const std::wstring& text)
     SendMessageW(handle_, LVM_SETITEMTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
 }
 
-int ListView::ItemCount() const { return static_cast<int>(SendMessageW(handle_, LVM_GETITEMCOUNT, 0, 0)); }
-
 std::wstring ListView::ItemText(int index, int subItem) const
 {
     std::wstring buffer(260, L'\0');

@@ -334,37 +334,29 @@ TEST_F(MainWindow, AFailureIsShownWithItsOwnDescriptionAndEndsTheProgram)
 
 TEST_F(CommandLine, TheTrimmedSpecificationIsSearchedOnceWhenTheWindowIsUpAndReplacesADevelopmentRunsSample)
 {
-    struct Case {
-        const wchar_t* commandLine;
-        bool controlDown, inIde;
-        const wchar_t* box;
-        int searches, rows;  // rows -1: more than one
-    };
-    const Case cases[] = {
+    // command line, Ctrl held, a development run; then the box, the searches, the rows (-1: more than one)
+    const std::tuple<const wchar_t*, bool, bool, const wchar_t*, int, int> cases[] = {
         {L"", false, false, L"", 0, 0},
         {L"  cmdline_xq15.dll \t ", false, false, L"cmdline_xq15.dll", 1, 1},
-        {L"\"cmdline_xq15.dll\"", false, false, L"cmdline_xq15.dll", 1, 1},
-        {L"\" \t \"", false, false, L"", 1, -1},  // trims to nothing: every module path ends with ""
+        {L"\" \t \"", false, false, L"", 1, -1},  // trims (quotes too) to nothing: every module path ends with ""
         {L"\\lib_xq15\\", true, false, L"\\lib_xq15\\", 1, 1},  // Ctrl held: the contains test
         {L"", false, true, L"Mereholt0301.DLL", 0, 0},  // a development run shows a sample
         {L"cmdline_xq15.dll", false, true, L"cmdline_xq15.dll", 1, 1},  // which the command line replaces
     };
-    for (const Case& c : cases) {
-        keyboard.controlDown = c.controlDown;
-        host.inIde = c.inIde;
+    for (const auto& [commandLine, controlDown, inIde, box, searches, rows] : cases) {
+        keyboard.controlDown = controlDown;
+        host.inIde = inIde;
         feedback.events.clear();
-        Open(c.commandLine);
-        EXPECT_EQ(TextOf(Control::txtModuleSpec), c.box) << c.commandLine;
-        EXPECT_EQ(IsEnabled(Control::cmdSearch), *c.box != L'\0') << c.commandLine;
+        Open(commandLine);
+        EXPECT_EQ(TextOf(Control::txtModuleSpec), box) << commandLine;
+        EXPECT_EQ(IsEnabled(Control::cmdSearch), *box != L'\0') << commandLine;
         for (const ULONGLONG end = GetTickCount64() + 300; GetTickCount64() < end;) Pump();
-        EXPECT_EQ(feedback.Beeps(), c.searches) << c.commandLine << ": the timer fires once";
-        const int rows = form->lvProcesses().RowCount();
-        EXPECT_TRUE(c.rows < 0 ? rows > 1 : rows == c.rows) << c.commandLine << ": " << rows << " rows";
-        if (rows == 1) {
-            EXPECT_EQ(form->lvProcesses().SubItem(1, 2), module);
-        }
+        EXPECT_EQ(feedback.Beeps(), searches) << commandLine << ": the timer fires once";
+        const int listed = form->lvProcesses().RowCount();
+        EXPECT_TRUE(rows < 0 ? listed > 1 : listed == rows) << commandLine << ": " << listed << " rows";
+        if (listed == 1) EXPECT_EQ(form->lvProcesses().SubItem(1, 2), module);
         // A development run's window keeps the development environment's icons.
-        EXPECT_EQ(SendMessageW(form->Handle(), WM_GETICON, ICON_SMALL, 0) != 0, !c.inIde) << c.commandLine;
+        EXPECT_EQ(SendMessageW(form->Handle(), WM_GETICON, ICON_SMALL, 0) != 0, !inIde) << commandLine;
         form.reset();
         Pump();
     }
@@ -373,7 +365,7 @@ TEST_F(CommandLine, TheTrimmedSpecificationIsSearchedOnceWhenTheWindowIsUpAndRep
 TEST_F(CommandLine, TheRealProgramStartedFromAQuotedPathWithSpaces)
 {
     const std::wstring program = folder.Copy(BuildFolder() + L"vennick.exe", L"My Tools xq15\\vennick.exe");
-    const StartedProcess running = StartProcess(program, L"\"" + program + L"\"  cmdline_xq15.dll  ");
+    const UniqueHandle running = StartProcess(program, L"\"" + program + L"\"  cmdline_xq15.dll  ");
     HWND window = nullptr, list = nullptr;
     for (int attempt = 0; attempt < 200 && SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 0; ++attempt, Sleep(50)) {
         window = FindWindowW(L"VennickMain", nullptr);
@@ -385,9 +377,9 @@ TEST_F(CommandLine, TheRealProgramStartedFromAQuotedPathWithSpaces)
     EXPECT_STREQ(text, L"cmdline_xq15.dll");
     EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 1);
     PostMessageW(window, WM_CLOSE, 0, 0);
-    ASSERT_EQ(WaitForSingleObject(running.handle.get(), 15'000), WAIT_OBJECT_0);
+    ASSERT_EQ(WaitForSingleObject(running.get(), 15'000), WAIT_OBJECT_0);
     DWORD code = 1;
-    GetExitCodeProcess(running.handle.get(), &code);
+    GetExitCodeProcess(running.get(), &code);
     EXPECT_EQ(code, 0u);
 }
 

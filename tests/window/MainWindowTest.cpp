@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <tuple>
 
 #include "fixtures/HelperProcess.h"
 #include "fixtures/MainWindowHarness.h"
@@ -58,6 +59,8 @@ constexpr DpiLayout kLayouts[] = {
      {326, 212, 853}},
 };
 
+auto Corners(const RECT& rect) { return std::tuple(rect.left, rect.top, rect.right, rect.bottom); }
+
 int IconWidth(HWND window, WPARAM which)
 {
     ICONINFO info{};
@@ -87,9 +90,7 @@ protected:
             RECT actual{};
             GetWindowRect(control, &actual);
             MapWindowPoints(nullptr, form->Handle(), reinterpret_cast<POINT*>(&actual), 2);
-            EXPECT_TRUE(EqualRect(&actual, &expected.controls[i]))
-                << expected.dpi << " dpi, control " << i << ": " << actual.left << "," << actual.top << ","
-                << actual.right << "," << actual.bottom;
+            EXPECT_EQ(Corners(actual), Corners(expected.controls[i])) << expected.dpi << " dpi, control " << i;
             LOGFONTW font{};
             GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
             EXPECT_EQ(font.lfHeight, expected.fontHeight) << expected.dpi << " dpi, control " << i;
@@ -208,7 +209,7 @@ TEST_F(MainWindow, TheBackgroundIsDrawnAnewAfterAMoveWithTheBandOverIt)
     RECT update{}, client{};
     GetUpdateRect(form->Handle(), &update, FALSE);
     GetClientRect(form->Handle(), &client);
-    EXPECT_TRUE(EqualRect(&update, &client)) << "the desktop's pattern stays aligned with the screen";
+    EXPECT_EQ(Corners(update), Corners(client)) << "the desktop's pattern stays aligned with the screen";
 
     // The band behind the label (2235 twips wide, at 96 dpi 149 pixels): button face,
     // its right-hand edge a button-text line.

@@ -1,12 +1,15 @@
-// The module search against real processes (test helpers that load test modules), and
-// the NT enumerator's failure paths, put into the process-status calls.
+// The module search against real processes (test helpers that load test modules): the
+// NT enumerator, its failure paths put into the process-status calls, and the 9x
+// family's enumerator, taken through the host seam.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "fixtures/FakeSeams.h"
 #include "fixtures/HelperProcess.h"
 #include "platform/support/ProcessOperations.h"
+#include "platform/win/SystemError.h"
 #include "search/modEnumProcessesNT.h"
 
 namespace {
@@ -122,4 +125,30 @@ TEST(SearchRealProcesses, LongAndNonLatinModulePathsAreReadWholeWithOrWithoutASn
         // A snapshot record holds at most MAX_PATH - 1 characters: only the long path is read alone.
         EXPECT_EQ(api.pathsRead, snapshotFails ? paths.size() : 1u);
     }
+}
+
+TEST(SearchOn9x, RowsFromTheToolHelpSnapshotsAndAFailedProcessSnapshotIsReported)
+{
+    FakeHost host;
+    host.win9x = true;
+    RecordingMessageBoxes boxes;
+    ScratchFolder folder;
+    const std::wstring a = folder.AddModule(ModuleKind::Version5_1_0_2600, L"lib_xq16\\nine_a_xq16.dll");
+    const std::wstring b = folder.AddModule(ModuleKind::NoVersion, L"lib_xq16\\nine_b_xq16.dll");
+    const HelperProcess two({a, b}), one({a});
+    // A process record names the program's file only: its full form is taken against the current folder.
+    const std::wstring program = std::filesystem::current_path().wstring() + L"\\vennick_test_helper.exe";
+    const std::wstring helper = L"vennick_test_helper.exe";
+    EXPECT_EQ(SearchRows(L"\\LIB_XQ16\\", true),
+              (std::multiset<Row>{{two.Id(), helper, L"5.1.2600", a, program}, {two.Id(), helper, L"---", b, program},
+                                  {one.Id(), helper, L"5.1.2600", a, program}}));
+    EXPECT_TRUE(SearchRows(L"NINE_A_XQ16.DLL").size() == 2 && SearchRows(L"lib_xq16").empty());
+    EXPECT_TRUE(boxes.shown.empty());
+
+    FailingSnapshots snapshots;
+    EXPECT_TRUE(SearchRows(L"").empty());
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text,
+              L"Can't create Tool Help process snapshot.\r\n\r\n" + SystemErrorDescription(ERROR_NOT_ENOUGH_MEMORY));
+    EXPECT_EQ(boxes.shown[0].style, 16u);  // MB_ICONSTOP
 }

@@ -12,6 +12,7 @@
 #include "fixtures/HelperProcess.h"
 #include "platform/TextCase.h"
 #include "platform/component/FileWriter.h"
+#include "platform/support/CodePages.h"
 #include "platform/support/ProcessOperations.h"
 #include "platform/win/Registry.h"
 #include "platform/win/SystemError.h"
@@ -178,6 +179,22 @@ TEST_F(ListedProcessActions, KillEndsEveryListedProcessButThisProgramAfterTheCon
     EXPECT_FALSE(qsKillApp(static_cast<std::int32_t>(GetCurrentProcessId()), self)) << "never itself, even when asked";
 }
 
+TEST_F(ListedProcessActions, KillReportsAFailureThatLeftNoErrorCodeAsOne)
+{
+    const HelperProcess helper({});
+    AddRow(rows, helper.Id(), helper.Program());
+    FailingProcessStatus api;
+    for (const auto& [unopenable, error] : {std::pair{true, ERROR_ACCESS_DENIED}, {false, ERROR_PARTIAL_COPY}}) {
+        api.unopenable = unopenable ? helper.Id() : 0;
+        api.unlistable = unopenable ? 0 : helper.Id();
+        boxes.shown.clear();
+        cmdKill_Click(rows);
+        EXPECT_TRUE(helper.IsRunning());
+        ASSERT_EQ(boxes.shown.size(), 2u) << "not taken for a success";
+        EXPECT_EQ(boxes.shown[1].text, CannotEnd(helper.Program(), helper.Id(), error));
+    }
+}
+
 TEST_F(ListedProcessActions, LaunchStartsEveryRowsProgramInItsFolderButNeverThisProgramAfterTheConfirmation)
 {
     const std::wstring a = folder.Copy(HelperProgramPath(), L"launch_a_xq14.exe");
@@ -225,4 +242,11 @@ TEST_F(ListedProcessActions, EachActsOnceOnEveryListedProcessOf64Or32Bits)
     EXPECT_EQ(WorkingFoldersOfStarts(program, 1), folder.Path() + L"\n");
     EXPECT_EQ(WorkingFoldersOfStarts(program32, 1), folder.Path() + L"\n");
     EXPECT_EQ(boxes.shown.size(), 3u) << "saved, and two confirmations: no failure";
+}
+
+// A system set to UTF-8 writes the batch file in it: every path fits but one with a lone surrogate.
+TEST(CodePages, UTF8HoldsEveryPathButOneWithALoneSurrogate)
+{
+    EXPECT_EQ(EncodeForCodePage(L"C:\\工具\\Мой.exe", CP_UTF8), "C:\\\xE5\xB7\xA5\xE5\x85\xB7\\\xD0\x9C\xD0\xBE\xD0\xB9.exe");
+    EXPECT_EQ(EncodeForCodePage(L"C:\\\xD83D.exe", CP_UTF8), std::nullopt) << "no silent U+FFFD";
 }

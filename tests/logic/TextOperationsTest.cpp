@@ -15,3 +15,10 @@ TEST(TextOperations, FileNameAndFolderOfAPath)
         {L"\\\\server\\share\\app.exe", L"\\\\server\\share"}, {L"C:\\a\\\\b.exe", L"C:\\a"}, {L"app.exe", L""}};
     for (const auto& [path, folder] : folders) EXPECT_EQ(qsGetFilePath(path), folder) << path;
 }
+
+TEST(TextOperations, AStringFromABufferEndsAtItsFirstNulOrItsCapacity)
+{
+    const wchar_t withNul[] = {L'a', L'b', L'\0', L'c'}, full[] = {L'x', L'y', L'z'};
+    EXPECT_EQ(qsGetStringFromPointer(withNul, 4), L"ab");
+    EXPECT_EQ(qsGetStringFromPointer(full, 3), L"xyz") << "no NUL: never past the buffer";
+}

@@ -233,7 +233,7 @@ TEST_F(MainWindow, ItsThreadIsInAComApartmentWhileTheWindowLives)
     EXPECT_EQ(CoGetApartmentType(&type, &qualifier), CO_E_NOTINITIALIZED);
 }
 
-TEST_F(MainWindow, SearchListsTheHelpersRowsTheButtonsFollowAndShortcutsNeedTheirExactShiftMask)
+TEST_F(MainWindow, SearchListsTheHelpersRowsTheButtonsFollowKillKeepsThemAndShortcutsNeedTheirExactShiftMask)
 {
     ScratchFolder folder;
     const std::wstring module = folder.AddModule(ModuleKind::Version5_1_3_2600, L"lib_xq8\\window_xq8.dll");
@@ -266,26 +266,30 @@ TEST_F(MainWindow, SearchListsTheHelpersRowsTheButtonsFollowAndShortcutsNeedThei
         PressKey(VK_TAB);
         EXPECT_EQ(GetFocus(), Handle(next)) << "the tab order";
     }
+    Click(Control::cmdKill);  // the confirmation answered OK
+    EXPECT_TRUE(helper.WaitForExit(5'000));
+    EXPECT_EQ(rows.RowCount(), 1) << "the rows stay, for starting the programs again";
+    for (Control button : kActionButtons) EXPECT_TRUE(IsEnabled(button));
 
     // The shortcuts need their exact shift mask; the search reads the held Ctrl key.
     SetSpecification(L"");
     PressKey(VK_RETURN, kCtrlMask);
-    EXPECT_EQ(feedback.Beeps(), 3) << "an empty box: no search";
+    EXPECT_EQ(feedback.Beeps(), 4) << "an empty box: no search";
     keyboard.controlDown = false;
     TypeText(L"no_such_module_xq9.dll");
     PressKey(VK_RETURN);
-    EXPECT_EQ(feedback.Beeps(), 4) << "Enter presses the default button";
+    EXPECT_EQ(feedback.Beeps(), 5) << "Enter presses the default button";
     keyboard.controlDown = true;
     PressKey(VK_RETURN, kCtrlMask | kShiftMask);
-    EXPECT_EQ(feedback.Beeps(), 4) << "Ctrl+Shift+Enter does nothing";
+    EXPECT_EQ(feedback.Beeps(), 5) << "Ctrl+Shift+Enter does nothing";
     PressKey(VK_RETURN, kCtrlMask);
-    EXPECT_EQ(feedback.Beeps(), 5) << "Ctrl+Enter: exactly one search";
+    EXPECT_EQ(feedback.Beeps(), 6) << "Ctrl+Enter: exactly one search";
 
     PressKey(VK_F1, kShiftMask);
-    ASSERT_EQ(boxes.shown.size(), 1u) << "Shift+F1: the about box";
-    EXPECT_EQ(boxes.shown[0].style, static_cast<UINT>(MB_OK | MB_USERICON));
+    ASSERT_EQ(boxes.shown.size(), 2u) << "Shift+F1: the about box";
+    EXPECT_EQ(boxes.shown[1].style, static_cast<UINT>(MB_OK | MB_USERICON));
     for (const wchar_t* part : {L"Vennick", L"" VENNICK_VERSION_TEXT, app::kAuthor}) {
-        EXPECT_NE(boxes.shown[0].text.find(part), std::wstring::npos) << boxes.shown[0].text;
+        EXPECT_NE(boxes.shown[1].text.find(part), std::wstring::npos) << boxes.shown[1].text;
     }
 
     PressKey(VK_ESCAPE);

@@ -25,33 +25,15 @@ bool DebugPrivilegeEnabled()
     return PrivilegeCheck(token, &asked, &enabled) && enabled;
 }
 
-class EnumProcessesNTFailures : public ::testing::Test {
-protected:
+}  // namespace
+
+TEST(EnumProcessesNTFailures, WhatCannotBeExaminedIsSkippedSilentlyAndAFailedListingIsShownAfterTheDebugPrivilegeAsked)
+{
     FailingProcessStatus api;
     FailingSnapshots noSnapshots;  // every path read through `api`
     RecordingMessageBoxes boxes;
     ScratchFolder folder;
     const std::wstring module = folder.AddModule(ModuleKind::NoVersion, L"nt_xq17.dll");
-};
-
-}  // namespace
-
-TEST_F(EnumProcessesNTFailures, AFailedListingIsShownAndTheDebugPrivilegeWasAskedFor)
-{
-    const HelperProcess helper({module});
-    api.listingFails = true;
-    ASSERT_TRUE(qsEnableDebugPrivilege(false) && !DebugPrivilegeEnabled());
-
-    EXPECT_TRUE(SearchRows(L"nt_xq17.dll").empty());
-
-    EXPECT_TRUE(DebugPrivilegeEnabled());
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, L"Can't enum processes!");
-    EXPECT_EQ(boxes.shown[0].style, 16u);  // MB_ICONSTOP
-}
-
-TEST_F(EnumProcessesNTFailures, WhatCannotBeExaminedIsSkippedSilentlyAndAnUnreadablePathIsEmpty)
-{
     const HelperProcess unopenable({module}), unlistable({module}), unreadable({module}), examined({module});
     api.unopenable = unopenable.Id();
     api.unlistable = unlistable.Id();
@@ -68,6 +50,16 @@ TEST_F(EnumProcessesNTFailures, WhatCannotBeExaminedIsSkippedSilentlyAndAnUnread
     };
     EXPECT_EQ(rowsOf(unreadable.Id()), rowsOf(examined.Id()));
     EXPECT_EQ(all.count({unreadable.Id(), L"", L"---", L"", L""}), rowsOf(unreadable.Id()));
+
+    api.listingFails = true;
+    bool privilegeAtTheStart = false;
+    api.onListing = [&] { privilegeAtTheStart = DebugPrivilegeEnabled(); };
+    ASSERT_TRUE(qsEnableDebugPrivilege(false) && !DebugPrivilegeEnabled());
+    EXPECT_TRUE(SearchRows(L"nt_xq17.dll").empty());
+    EXPECT_TRUE(privilegeAtTheStart) << "asked for before the walk";
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, L"Can't enum processes!");
+    EXPECT_EQ(boxes.shown[0].style, 16u);  // MB_ICONSTOP
 }
 
 TEST(SearchRealProcesses, ARowForEachMatchingModuleOfEveryProcess)

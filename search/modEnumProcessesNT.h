@@ -8,8 +8,8 @@
 
 #include "modMain.h"
 
-// Walks every running process (the first 1024 that the system lists); reports a
-// failed listing with a message box, and skips every process it cannot examine.
+// Walks every running process, however many run; reports a failed listing with a
+// message box, and skips every process it cannot examine.
 void EnumProcessesNT(const SearchRequest& search);
 
 // Opens one process, lists its modules and tests them; its program is the first.
@@ -25,7 +25,6 @@ struct LoadedModule {
 void ScanModulesNT(const SearchRequest& search, const std::vector<LoadedModule>& modules,
                    const std::wstring& exePath, DWORD processId);
 
-// The modules of an open process in load order, each handle once (of the first 2048
-// that the system lists), with the paths the process-status interface gives for them;
-// nullopt when the modules cannot be listed.
+// The modules of an open process in load order, each handle once, however many it has,
+// with their whole paths; nullopt when the modules cannot be listed.
 std::optional<std::vector<LoadedModule>> ListModulesNT(HANDLE process, DWORD processId);

@@ -2,8 +2,6 @@
 
 #include <psapi.h>
 
-#include <array>
-
 #include "platform/support/TextOperations.h"
 
 namespace {
@@ -29,6 +27,20 @@ public:
     }
 };
 
+// The first sizes of the buffers; most machines never need more. A terminal server with
+// many users runs thousands of processes, and a module's path may be long.
+constexpr std::size_t kFirstProcessCapacity = 1024;
+constexpr std::size_t kFirstModuleCapacity = 2048;
+constexpr DWORD kFirstPathCapacity = 1024;
+// The longest path Windows handles at all.
+constexpr DWORD kLongestPath = 32'767;
+
+template <class T>
+DWORD BytesOf(const std::vector<T>& buffer)
+{
+    return static_cast<DWORD>(buffer.size() * sizeof(T));
+}
+
 }  // namespace
 
 template <>
@@ -38,12 +50,44 @@ ProcessStatus& Seam<ProcessStatus>::Default()
     return api;
 }
 
+std::optional<std::vector<DWORD>> RunningProcessIds(ProcessStatus& api)
+{
+    std::vector<DWORD> ids(kFirstProcessCapacity);
+    for (;;) {
+        DWORD written = 0;
+        if (!api.ListProcesses(ids.data(), BytesOf(ids), &written)) return std::nullopt;
+        // A full buffer may have cut the list: only a list with room to spare is whole.
+        if (written < BytesOf(ids)) {
+            ids.resize(written / sizeof(DWORD));
+            return ids;
+        }
+        ids.resize(ids.size() * 2);
+    }
+}
+
+std::optional<std::vector<HMODULE>> ModuleHandlesOf(ProcessStatus& api, HANDLE process)
+{
+    std::vector<HMODULE> handles(kFirstModuleCapacity);
+    for (;;) {
+        DWORD needed = 0;
+        if (!api.ListModules(process, handles.data(), BytesOf(handles), &needed)) return std::nullopt;
+        const bool whole = needed <= BytesOf(handles);
+        // The process may load more modules before the next call: that asks again.
+        handles.resize(needed / sizeof(HMODULE));
+        if (whole) return handles;
+    }
+}
+
 std::wstring ModulePathOf(ProcessStatus& api, HANDLE process, HMODULE module)
 {
-    constexpr DWORD kPathCapacity = 1024;
-    std::array<wchar_t, kPathCapacity + 1> buffer{};
-    api.ModuleFileName(process, module, buffer.data(), kPathCapacity);
-    return qsGetStringFromPointer(buffer.data(), buffer.size());
+    for (DWORD capacity = kFirstPathCapacity;; capacity *= 2) {
+        std::vector<wchar_t> buffer(capacity + 1, L'\0');
+        const DWORD length = api.ModuleFileName(process, module, buffer.data(), capacity);
+        // A path that fills the buffer may have been cut.
+        if (length + 1 < capacity || capacity > kLongestPath) {
+            return qsGetStringFromPointer(buffer.data(), buffer.size());
+        }
+    }
 }
 
 std::optional<std::wstring> ProgramPathOf(ProcessStatus& api, HANDLE process)

@@ -3,13 +3,15 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/Seam.h"
 #include "UniqueResource.h"
 
-// The process-status calls (PSAPI) that the module search makes: a seam, so that tests
-// can make each of them fail. The member names differ from the API's, which psapi.h
-// turns into K32... macros.
+// The process-status calls (PSAPI) that the module search and terminate make: a seam,
+// so that tests can make each of them fail or answer for more processes, modules and
+// longer paths than a test machine has. The member names differ from the API's, which
+// psapi.h turns into K32... macros.
 class ProcessStatus {
 public:
     virtual ~ProcessStatus() = default;
@@ -17,7 +19,8 @@ public:
     // A null handle when the process cannot be opened.
     virtual UniqueHandle OpenProcess(DWORD access, DWORD processId) = 0;
     virtual bool ListModules(HANDLE process, HMODULE* modules, DWORD bytes, DWORD* bytesNeeded) = 0;
-    // The module's full path written into the buffer, NUL-terminated; 0 on failure.
+    // The module's full path written into the buffer, NUL-terminated and cut to fit;
+    // the characters written, 0 on failure.
     virtual DWORD ModuleFileName(HANDLE process, HMODULE module, wchar_t* buffer, DWORD capacity) = 0;
 };
 template <>
@@ -26,7 +29,14 @@ ProcessStatus& Seam<ProcessStatus>::Default();
 // The access the module search needs: PROCESS_QUERY_INFORMATION | PROCESS_VM_READ.
 inline constexpr DWORD kQueryAndReadAccess = 0x410;
 
-// A module's full path (at most 1024 characters); empty when it cannot be read.
+// The ids of every running process, however many run; nullopt when they cannot be listed.
+std::optional<std::vector<DWORD>> RunningProcessIds(ProcessStatus& api);
+
+// The handles of every module of an open process, in load order, the program's first;
+// nullopt when they cannot be listed.
+std::optional<std::vector<HMODULE>> ModuleHandlesOf(ProcessStatus& api, HANDLE process);
+
+// A module's full path, whatever its length; empty when it cannot be read.
 std::wstring ModulePathOf(ProcessStatus& api, HANDLE process, HMODULE module);
 
 // The full path of the process's program, its first module; nullopt when the

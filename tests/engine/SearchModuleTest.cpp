@@ -144,3 +144,61 @@ TEST(SearchOn9x, RowsFromTheToolHelpSnapshotsAndAFailedProcessSnapshotIsReported
               L"Can't create Tool Help process snapshot.\r\n\r\n" + SystemErrorDescription(ERROR_NOT_ENOUGH_MEMORY));
     EXPECT_EQ(boxes.shown[0].style, 16u);  // MB_ICONSTOP
 }
+
+// More processes, modules and path characters than the first buffers hold, as on a
+// terminal server: the helper is the last of 1500 processes and has 2100 modules, the
+// last with a path of 1500 characters.
+class BeyondTheFirstBuffers final : public SeamFake<ProcessStatus> {
+public:
+    explicit BeyondTheFirstBuffers(DWORD helper) : helper_(helper)
+    {
+        for (DWORD id = 0x40000000; ids.size() < 1499; id += 4) ids.push_back(id);
+        ids.push_back(helper);
+    }
+    bool ListProcesses(DWORD* buffer, DWORD bytes, DWORD* written) override
+    {
+        *written = static_cast<DWORD>(std::min<std::size_t>(bytes / sizeof(DWORD), ids.size()) * sizeof(DWORD));
+        std::copy_n(ids.begin(), *written / sizeof(DWORD), buffer);
+        return true;
+    }
+    UniqueHandle OpenProcess(DWORD access, DWORD id) override
+    {
+        opened.push_back(id);
+        return id == helper_ ? real().OpenProcess(access, id) : UniqueHandle();
+    }
+    bool ListModules(HANDLE, HMODULE* modules, DWORD bytes, DWORD* needed) override
+    {
+        *needed = 2100 * sizeof(HMODULE);
+        for (std::uintptr_t i = 0; i < std::min<std::size_t>(bytes / sizeof(HMODULE), 2100); ++i) {
+            modules[i] = reinterpret_cast<HMODULE>((i + 1) << 16);
+        }
+        return true;
+    }
+    DWORD ModuleFileName(HANDLE, HMODULE module, wchar_t* buffer, DWORD capacity) override
+    {
+        const auto i = reinterpret_cast<std::uintptr_t>(module) >> 16;
+        const std::wstring path =
+            i == 1 ? HelperProgramPath() : i == 2100 ? longPath : L"C:\\many_xq22\\m" + std::to_wstring(i) + L".dll";
+        const std::size_t copied = std::min<std::size_t>(path.size(), capacity - 1);  // cut to fit, as Windows does
+        buffer[path.copy(buffer, copied)] = L'\0';
+        return static_cast<DWORD>(copied);
+    }
+    std::vector<DWORD> ids, opened;
+    const std::wstring longPath = L"C:\\" + std::wstring(1483, L'p') + L"\\long_xq22.dll";
+
+private:
+    DWORD helper_;
+};
+
+TEST(EnumProcessesNT, EveryProcessEveryModuleAndWholePathsHoweverManyAndLong)
+{
+    const HelperProcess helper({});
+    BeyondTheFirstBuffers api(helper.Id());
+    FailingSnapshots noSnapshots;  // every path read through `api`
+    ASSERT_EQ(api.longPath.size(), 1500u);
+
+    EXPECT_EQ(SearchRows(L"\\MANY_XQ22\\", true).size(), 2098u) << "every module tested";
+    EXPECT_EQ(api.opened, api.ids) << "each process opened once, in the order listed";
+    EXPECT_EQ(SearchRows(L"LONG_XQ22.DLL"),
+              (std::multiset<Row>{{helper.Id(), L"vennick_test_helper.exe", L"---", api.longPath, helper.Program()}}));
+}

@@ -87,7 +87,7 @@ int wmain(int argc, wchar_t** argv)
         const std::vector<std::wstring> loaded(modules.begin(), modules.begin() + moduleCount);
         std::vector<HelperProcess> helpers;
         // Helpers live until the benchmark ends them, however long the rounds take.
-        for (int h = 0; h < helperCount; ++h) helpers.emplace_back(loaded, HelperProgramPath(), 3600);
+        for (int h = 0; h < helperCount; ++h) helpers.emplace_back(loaded, HelperProgramPath(), L"--lifetime 3600");
 
         std::vector<double> bare, search;
         std::size_t paths = 0;

@@ -2,9 +2,11 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/TextCase.h"
+#include "platform/win/ProcessControl.h"
 #include "platform/win/ProcessStatus.h"
 #include "platform/win/SystemError.h"
 #include "platform/win/UniqueResource.h"
@@ -39,6 +41,7 @@ std::wstring qsGetEXEModuleFullFileName()
 
 namespace {
 
+// How long a process gets to end: after its termination, or when it is ending anyway.
 constexpr DWORD kWaitForEndMs = 5'000;
 
 // The code of the call that has just failed; a failure that left none still is one.
@@ -48,29 +51,48 @@ DWORD FailureCode(DWORD fallback)
     return error != ERROR_SUCCESS ? error : fallback;
 }
 
-// Terminates the process if it runs the program; the failure's code otherwise.
-DWORD TerminateIfRunning(DWORD processId, const std::wstring& programPath)
+bool IsRunning(ProcessStatus& api, DWORD processId)
 {
-    // By id too: a path of 1024 characters or more is read cut, and so never equals
-    // the program's own.
+    const std::optional<std::vector<DWORD>> ids = RunningProcessIds(api);
+    // A list that cannot be read proves nothing: the process may still run.
+    return !ids || std::find(ids->begin(), ids->end(), processId) != ids->end();
+}
+
+// Ends the listed process unless it has ended already (a browser's helper processes end
+// with their main one); ERROR_SUCCESS once it no longer runs, else why it still does.
+DWORD EndListedProcess(DWORD processId, const std::wstring& programPath)
+{
+    // By id too: this process never ends itself, whatever path it was listed with.
     if (processId == GetCurrentProcessId()) return ERROR_ACCESS_DENIED;
     ProcessStatus& api = Seam<ProcessStatus>::Current();
+    ProcessControl& control = Seam<ProcessControl>::Current();
     const UniqueHandle process = api.OpenProcess(kQueryAndReadAccess | PROCESS_TERMINATE | SYNCHRONIZE, processId);
-    if (!process) return FailureCode(ERROR_ACCESS_DENIED);
+    if (!process) {
+        const DWORD error = FailureCode(ERROR_ACCESS_DENIED);
+        return IsRunning(api, processId) ? error : ERROR_SUCCESS;
+    }
+    // A process that is ending may refuse what follows; it gets its time to end.
+    const auto unlessItEnds = [&](DWORD error) {
+        return control.WaitForEnd(process.get(), kWaitForEndMs) ? ERROR_SUCCESS : error;
+    };
     const std::optional<std::wstring> running = ProgramPathOf(api, process.get());
-    if (!running) return FailureCode(ERROR_PARTIAL_COPY);
-    if (!EqualIgnoringCase(*running, programPath)) return ERROR_NOT_FOUND;
-    if (!TerminateProcess(process.get(), 1)) return FailureCode(ERROR_ACCESS_DENIED);
-    // Terminating is asynchronous: the next row must find the process gone.
-    WaitForSingleObject(process.get(), kWaitForEndMs);
-    return ERROR_SUCCESS;
+    if (!running) return unlessItEnds(FailureCode(ERROR_PARTIAL_COPY));
+    // Without both paths nothing tells whether the id still belongs to the listed process.
+    if (running->empty() || programPath.empty()) return unlessItEnds(ERROR_PARTIAL_COPY);
+    // The listed process has ended, and another program has its id now: left alone.
+    if (!EqualIgnoringCase(*running, programPath)) return ERROR_SUCCESS;
+    // Ending a critical process stops Windows at once.
+    if (control.IsCritical(process.get())) return ERROR_ACCESS_DENIED;
+    if (!control.Terminate(process.get())) return unlessItEnds(FailureCode(ERROR_ACCESS_DENIED));
+    // Terminating is asynchronous: a process that does not end keeps its modules loaded.
+    return control.WaitForEnd(process.get(), kWaitForEndMs) ? ERROR_SUCCESS : ERROR_TIMEOUT;
 }
 
 }  // namespace
 
 bool qsKillApp(std::int32_t processId, const std::wstring& programPath)
 {
-    const DWORD error = TerminateIfRunning(static_cast<DWORD>(processId), programPath);
+    const DWORD error = EndListedProcess(static_cast<DWORD>(processId), programPath);
     SetLastError(error);
     return error == ERROR_SUCCESS;
 }

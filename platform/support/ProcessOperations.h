@@ -10,11 +10,14 @@ bool qsEnableDebugPrivilege(bool enable);
 // The full path of the running program's executable.
 std::wstring qsGetEXEModuleFullFileName();
 
-// Terminates the process with the given id, but only while it still runs the given
-// program (its path compared without regard to letter case, read as the module search
-// reads it): an id from an earlier search may belong to another program by now. Waits
-// until the process has ended. False otherwise, with the reason in the last error
-// (ERROR_NOT_FOUND when another program has the id now), and always for this process.
+// Ends the process that a search listed with this id and program path, and waits until
+// it has ended. True once that process no longer runs: also when it had ended before,
+// and when its id now belongs to another program (the path, read as the module search
+// reads it, compared without regard to letter case), which is left alone. False, with
+// the reason in the last error, for a process that still runs: one that refused, one
+// Windows marks critical (ERROR_ACCESS_DENIED), one still running 5 seconds after its
+// termination (ERROR_TIMEOUT), one whose program path cannot be read now or was not
+// read by the search (ERROR_PARTIAL_COPY), and always for this process.
 bool qsKillApp(std::int32_t processId, const std::wstring& programPath);
 
 // The system error code of the last failed call.

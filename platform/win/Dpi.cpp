@@ -1,5 +1,7 @@
 #include "Dpi.h"
 
+#include "SystemFunction.h"
+
 namespace {
 
 // Functions of Windows 10 (1607) and later, looked up at run time so that the program
@@ -7,7 +9,7 @@ namespace {
 template <class Function>
 Function User32Function(const char* name)
 {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+    return SystemFunction<Function>(L"user32.dll", name);
 }
 
 // The system's dots per inch.

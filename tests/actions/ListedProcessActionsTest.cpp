@@ -14,20 +14,32 @@
 #include "platform/component/FileWriter.h"
 #include "platform/support/CodePages.h"
 #include "platform/support/ProcessOperations.h"
+#include "platform/win/ProcessControl.h"
 #include "platform/win/Registry.h"
 #include "platform/win/SystemError.h"
 #include "search/modMain.h"
 
 namespace {
 
-// The report of a process that could not be ended: its program, id and the system's error text.
-std::wstring CannotEnd(const std::wstring& program, DWORD id, DWORD error)
+// The report of a process that could not be ended: its program, id and the system's text.
+std::wstring CannotEnd(const std::wstring& program, DWORD id, const std::wstring& systemText)
 {
     wchar_t idText[32] = {};
     swprintf(idText, 32, L"0x%08lX (%lu)", static_cast<unsigned long>(id), static_cast<unsigned long>(id));
-    return program + L"\r\n\r\nНе удаётся завершить процесс с идентификатором " + idText + L".\r\n\r\n" +
-           SystemErrorDescription(error);
+    return program + L"\r\n\r\nНе удаётся завершить процесс с идентификатором " + idText + L".\r\n\r\n" + systemText;
 }
+
+// The real calls, but a process marked critical and one that outlives its termination.
+class ScriptedProcessControl final : public SeamFake<ProcessControl> {
+public:
+    bool IsCritical(HANDLE process) override { return GetProcessId(process) == critical || real().IsCritical(process); }
+    bool Terminate(HANDLE process) override { return GetProcessId(process) == undying || real().Terminate(process); }
+    bool WaitForEnd(HANDLE process, DWORD ms) override
+    {
+        return GetProcessId(process) != undying && real().WaitForEnd(process, ms);
+    }
+    DWORD critical = 0, undying = 0;
+};
 
 constexpr const wchar_t* kCannotSave = L"\r\n\r\nНе удаётся сохранить пакетный файл.\r\n\r\n";
 
@@ -146,15 +158,21 @@ TEST_F(ListedProcessActions, AFailedSaveIsReportedAndLeavesTheOldFileAndNoOther)
     EXPECT_EQ(RememberedFolder(), folder.Path()) << "the folder is remembered all the same";
 }
 
-TEST_F(ListedProcessActions, KillEndsEveryListedProcessButThisProgramAfterTheConfirmationAndReportsEachFailure)
+TEST_F(ListedProcessActions, KillEndsEveryListedProcessButThisProgramAndReportsOnlyTheProcessesThatStillRun)
 {
     HelperProcess first({}), second({}), otherProgram({}, folder.Copy(HelperProgramPath(), L"other_xq12.exe"));
     HelperProcess sameName({}, folder.Copy(HelperProgramPath(), L"copy_xq11\\actions_tests.exe"));
-    HelperProcess unopenable({}), unlistable({});
+    HelperProcess unopenable({}), unlistable({}), unreadable({}), critical({}), undying({}), ended({});
     FailingProcessStatus api;  // their failures leave no error code, as some do: failures all the same
     api.unopenable = unopenable.Id();
     api.unlistable = unlistable.Id();
-    AddRow(rows, 0x3FFFFFF0, L"C:\\gone\\first.exe");
+    api.unreadable = unreadable.Id();
+    ScriptedProcessControl control;
+    control.critical = critical.Id();
+    control.undying = undying.Id();
+    TerminateProcess(UniqueHandle(OpenProcess(PROCESS_TERMINATE, FALSE, ended.Id())).get(), 0);
+    ASSERT_TRUE(ended.WaitForExit(5'000));  // its id stays taken while `ended` holds its handle
+    AddRow(rows, 0x3FFFFFF0, L"C:\\gone\\first.exe");  // ended since the search
     AddRow(rows, first.Id(), ToUpperCase(first.Program()));  // the still-runs check ignores letter case
     AddRow(rows, GetCurrentProcessId(), sameName.Program());  // this program by its id (a long path is read cut)
     AddRow(rows, otherProgram.Id(), ToUpperCase(self));  // this program's file: skipped, not even examined
@@ -162,8 +180,11 @@ TEST_F(ListedProcessActions, KillEndsEveryListedProcessButThisProgramAfterTheCon
     AddRow(rows, second.Id(), second.Program());
     AddRow(rows, unopenable.Id(), unopenable.Program());
     AddRow(rows, unlistable.Id(), unlistable.Program());
+    AddRow(rows, unreadable.Id(), L"");  // an unread path tells nothing, even beside another one
+    AddRow(rows, critical.Id(), critical.Program());
+    AddRow(rows, undying.Id(), undying.Program());
     AddRow(rows, otherProgram.Id(), HelperProgramPath());  // the listed program ended; its id came back
-    AddRow(rows, 0x3FFFFFE0, L"C:\\gone\\second.exe");
+    AddRow(rows, ended.Id(), ended.Program());
     boxes.answers = {IDCANCEL};
     cmdKill_Click(rows);
     EXPECT_TRUE(first.IsRunning() && boxes.shown.size() == 1 && feedback.events.empty()) << "Cancel touches nothing";
@@ -172,19 +193,40 @@ TEST_F(ListedProcessActions, KillEndsEveryListedProcessButThisProgramAfterTheCon
 
     EXPECT_TRUE(first.WaitForExit(0) && sameName.WaitForExit(0) && second.WaitForExit(0))
         << "each ended before the next row, and one failure does not stop the others";
-    EXPECT_TRUE(otherProgram.IsRunning() && unopenable.IsRunning() && unlistable.IsRunning());
-    ASSERT_EQ(boxes.shown.size(), 7u) << "skipped rows are silent";
+    for (const HelperProcess* running : {&otherProgram, &unopenable, &unlistable, &unreadable, &critical, &undying}) {
+        EXPECT_TRUE(running->IsRunning()) << running->Id();
+    }
+    ASSERT_EQ(boxes.shown.size(), 7u) << "skipped and ended rows are silent";
     EXPECT_EQ(boxes.shown[1].text, L"Вы действительно хотите завершить все перечисленные программы? Все "
                                    L"несохранённые данные могут быть утеряны!");
     EXPECT_EQ(boxes.shown[1].style, 49u);  // MB_OKCANCEL | MB_ICONEXCLAMATION
-    EXPECT_EQ(boxes.shown[2].text, CannotEnd(L"C:\\gone\\first.exe", 0x3FFFFFF0, ERROR_INVALID_PARAMETER));
-    EXPECT_EQ(boxes.shown[3].text, CannotEnd(unopenable.Program(), unopenable.Id(), ERROR_ACCESS_DENIED));
-    EXPECT_EQ(boxes.shown[4].text, CannotEnd(unlistable.Program(), unlistable.Id(), ERROR_PARTIAL_COPY));
-    EXPECT_EQ(boxes.shown[5].text, CannotEnd(HelperProgramPath(), otherProgram.Id(), ERROR_NOT_FOUND));
-    EXPECT_EQ(boxes.shown[6].text, CannotEnd(L"C:\\gone\\second.exe", 0x3FFFFFE0, ERROR_INVALID_PARAMETER));
+    EXPECT_EQ(boxes.shown[2].text, CannotEnd(unopenable.Program(), unopenable.Id(), L"Доступ запрещён."));
+    constexpr const wchar_t* kUnread = L"Read/WriteProcessMemory выполнено частично.";
+    EXPECT_EQ(boxes.shown[3].text, CannotEnd(unlistable.Program(), unlistable.Id(), kUnread));
+    EXPECT_EQ(boxes.shown[4].text, CannotEnd(L"", unreadable.Id(), kUnread));
+    EXPECT_EQ(boxes.shown[5].text, CannotEnd(critical.Program(), critical.Id(), L"Доступ запрещён.")) << "no blue screen";
+    EXPECT_EQ(boxes.shown[6].text, CannotEnd(undying.Program(), undying.Id(), L"Таймаут.")) << "its modules stay loaded";
     EXPECT_EQ(boxes.shown[6].style, 16u);  // MB_ICONSTOP
     EXPECT_EQ(feedback.events, (std::vector<std::string>{"wait", "normal", "beep"}));
     EXPECT_FALSE(qsKillApp(static_cast<std::int32_t>(GetCurrentProcessId()), self)) << "never itself, even when asked";
+}
+
+// A browser's or an editor's helper processes end together with their main process.
+TEST_F(ListedProcessActions, KillingAMainProcessWhoseHelpersEndWithItShowsNoMessage)
+{
+    const HelperProcess main({});
+    std::vector<HelperProcess> helpers;
+    helpers.reserve(4);
+    for (int i = 0; i < 4; ++i) {
+        helpers.emplace_back(std::vector<std::wstring>{}, HelperProgramPath(), L"--follow " + std::to_wstring(main.Id()));
+    }
+    AddRow(rows, main.Id(), main.Program());
+    for (const HelperProcess& helper : helpers) AddRow(rows, helper.Id(), helper.Program());
+
+    cmdKill_Click(rows);
+
+    EXPECT_EQ(boxes.shown.size(), 1u) << "the confirmation only";
+    for (const HelperProcess& helper : helpers) EXPECT_TRUE(helper.WaitForExit(0));
 }
 
 TEST_F(ListedProcessActions, LaunchStartsEveryRowsProgramInItsFolderButNeverThisProgramAfterTheConfirmation)

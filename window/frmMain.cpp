@@ -152,6 +152,9 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DPICHANGED:
         Form_DpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
+    case WM_ENDSESSION:
+        Form_EndSession(wParam != FALSE);
+        return 0;
     default:
         break;
     }
@@ -251,6 +254,13 @@ void frmMain::Form_Unload()
     stMain_.SetIconVisible(false);
     SaveProcessesListLayout();
     PostQuitMessage(0);
+}
+
+// Windows ends the process once this message has been answered, without destroying the
+// window: the session's end is the program's end, as closing the window is.
+void frmMain::Form_EndSession(bool ending)
+{
+    if (ending) DestroyWindow(Handle());
 }
 
 void frmMain::Form_Paint()

@@ -46,6 +46,7 @@ private:
     // Handlers.
     void Form_Load();
     void Form_Unload();
+    void Form_EndSession(bool ending);
     void Form_Paint();
     void Form_Move();
     void Form_Resize(WPARAM sizeKind);

@@ -322,6 +322,13 @@ TEST_F(MainWindow, ColumnWidthsAreStoredInTwipsOnClosingAndGarbageInTheStoreLeav
     EXPECT_EQ(StoredWidth(L"Column 3 Width"), 750u);
     Open();
     EXPECT_EQ(std::vector({width(0), width(1), width(2)}), std::vector<LRESULT>({200, 106, 50}));
+
+    // Logging off: Windows ends the process once the window has answered WM_ENDSESSION.
+    SendMessageW(Handle(Control::lvProcesses), LVM_SETCOLUMNWIDTH, 1, 90);
+    SendMessageW(form->Handle(), WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
+    EXPECT_TRUE(IsOpen() && StoredWidth(L"Column 2 Width") == 1590u) << "a cancelled logoff changes nothing";
+    SendMessageW(form->Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_EQ(StoredWidth(L"Column 2 Width"), 1350u) << "the session's end is the program's end";
 }
 
 TEST_F(MainWindow, AFailureIsShownWithItsOwnDescriptionAndEndsTheProgram)

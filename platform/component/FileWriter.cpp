@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "FileWriterTexts.h"
 #include "platform/support/TextOperations.h"
 #include "platform/win/SystemError.h"
 #include "platform/win/UniqueResource.h"
@@ -16,7 +17,17 @@ public:
     {
         return WriteFile(file, bytes, count, &written, nullptr) != FALSE;
     }
+    bool Replace(const std::wstring& target, const std::wstring& replacement, const std::wstring& backup) override
+    {
+        return ReplaceFileW(target.c_str(), replacement.c_str(), backup.c_str(), 0, nullptr, nullptr) != FALSE;
+    }
+    bool Move(const std::wstring& from, const std::wstring& to) override
+    {
+        return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH) != FALSE;
+    }
 };
+
+bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // A temporary file that is deleted unless it was kept.
 class TemporaryFile {
@@ -78,17 +89,27 @@ void FileWriter::WriteTextFile(const std::wstring& fileName, const std::string& 
     if (folder.empty()) folder = L".";
     TemporaryFile temporary(folder);
     WriteAll(temporary.Path(), bytes);
+    FileWrites& calls = Seam<FileWrites>::Current();
     // A plain move would put the temporary file's attributes, security and streams in
     // place of the old file's; ReplaceFile keeps the old ones.
-    const bool replaced =
-        exists && ReplaceFileW(fileName.c_str(), temporary.Path().c_str(), nullptr, 0, nullptr, nullptr) != FALSE;
-    // One failure of ReplaceFile has removed the old file already: the new one must not
-    // go too, and is moved in its place.
-    if (exists && !replaced && GetLastError() != ERROR_UNABLE_TO_MOVE_REPLACEMENT) ThrowLastError(L"ReplaceFile");
-    if (!replaced && !MoveFileExW(temporary.Path().c_str(), fileName.c_str(), MOVEFILE_WRITE_THROUGH)) {
-        ThrowLastError(L"MoveFileEx");
+    const std::wstring backup = temporary.Path() + L".old";
+    const bool replaced = exists && calls.Replace(fileName, temporary.Path(), backup);
+    const DWORD replaceError = GetLastError();
+    if (exists && !replaced && FileExists(fileName)) {  // the old file is still in its place
+        DeleteFileW(backup.c_str());
+        throw SystemError(L"ReplaceFile", replaceError);
+    }
+    // A replace that failed halfway has taken the old file from its place (to the backup,
+    // or removed it): the new text goes there now, and if it cannot, both stay on disk.
+    if (!replaced && !calls.Move(temporary.Path(), fileName)) {
+        const SystemError failure(L"MoveFileEx", GetLastError());
+        if (!exists) throw failure;
+        temporary.Keep();
+        throw ProgramError(failure.Description() + L"\r\n" +
+                           FilesLeftByReplace(temporary.Path(), FileExists(backup) ? backup : L""));
     }
     temporary.Keep();
+    DeleteFileW(backup.c_str());  // the old text, once the new one is in its place
 }
 
 const FileWriter& ProgramFileWriter()

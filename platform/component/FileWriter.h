@@ -8,7 +8,8 @@
 // Writes whole files safely: the text goes to a temporary file in the target's folder,
 // which then replaces the target. A failed write leaves an existing file exactly as it
 // was and leaves no partial file behind; a replaced file keeps its attributes, security
-// and streams.
+// and streams. Should the replace fail halfway, with the old file moved aside and the
+// new one not yet in its place, neither is deleted, and the failure says where each is.
 class FileWriter {
 public:
     // Afterwards the file holds exactly `bytes`. Throws SystemError on failure.
@@ -18,13 +19,18 @@ public:
 // The program-wide writer.
 const FileWriter& ProgramFileWriter();
 
-// The call that puts bytes into a file (WriteFile): a seam, so that tests can make a
-// write fail halfway.
+// The calls that put a file's bytes in place: a seam, so that tests can make a write
+// fail halfway and a replace fail between its steps. Each is false on failure, with the
+// reason in the last error.
 class FileWrites {
 public:
     virtual ~FileWrites() = default;
-    // False on failure, with the reason in the last error; `written` counts what went in.
+    // WriteFile; `written` counts what went in.
     virtual bool Write(HANDLE file, const char* bytes, DWORD count, DWORD& written) = 0;
+    // ReplaceFileW: `replacement` takes the place of `target`, which moves to `backup`.
+    virtual bool Replace(const std::wstring& target, const std::wstring& replacement, const std::wstring& backup) = 0;
+    // MoveFileExW to a name that is free.
+    virtual bool Move(const std::wstring& from, const std::wstring& to) = 0;
 };
 template <>
 FileWrites& Seam<FileWrites>::Default();

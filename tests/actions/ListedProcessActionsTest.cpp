@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 #include "actions/ListedProcessActions.h"
 #include "fixtures/FakeSeams.h"
@@ -41,6 +42,31 @@ public:
     DWORD critical = 0, undying = 0;
 };
 
+// ReplaceFile failing halfway: the old file taken from its place (removed, or moved to the
+// backup), the new one not moved in; then the move fails as well unless `moveWorks`.
+class HalfwayReplace final : public SeamFake<FileWrites> {
+public:
+    bool Write(HANDLE file, const char* bytes, DWORD count, DWORD& written) override
+    {
+        return real().Write(file, bytes, count, written);
+    }
+    bool Replace(const std::wstring& target, const std::wstring&, const std::wstring& backup) override
+    {
+        if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) MoveFileW(target.c_str(), backup.c_str());
+        else DeleteFileW(target.c_str());
+        SetLastError(error);
+        return false;
+    }
+    bool Move(const std::wstring& from, const std::wstring& to) override
+    {
+        if (moveWorks) return real().Move(from, to);
+        SetLastError(ERROR_ACCESS_DENIED);
+        return false;
+    }
+    DWORD error = ERROR_UNABLE_TO_MOVE_REPLACEMENT;
+    bool moveWorks = false;
+};
+
 constexpr const wchar_t* kCannotSave = L"\r\n\r\nНе удаётся сохранить пакетный файл.\r\n\r\n";
 
 void WriteBytes(const std::wstring& path, const std::string& bytes) { std::ofstream(std::filesystem::path(path)) << bytes; }
@@ -61,6 +87,11 @@ public:
         SetLastError(ERROR_DISK_FULL);
         return false;
     }
+    bool Replace(const std::wstring& t, const std::wstring& r, const std::wstring& b) override
+    {
+        return real().Replace(t, r, b);
+    }
+    bool Move(const std::wstring& from, const std::wstring& to) override { return real().Move(from, to); }
     wchar_t writtenTo[MAX_PATH * 4] = {};
 };
 
@@ -156,6 +187,45 @@ TEST_F(ListedProcessActions, AFailedSaveIsReportedAndLeavesTheOldFileAndNoOther)
                                                         L"короткого имени у него нет: C:\\不存在\\tool.exe");
     EXPECT_EQ(boxes.shown[3].style, 16u);  // MB_ICONSTOP
     EXPECT_EQ(RememberedFolder(), folder.Path()) << "the folder is remembered all the same";
+}
+
+TEST_F(ListedProcessActions, ASaveThatFailsHalfwayKeepsTheOnlyCopiesAndSaysWhereTheyAre)
+{
+    AddRow(rows, 1, L"C:\\A\\a.exe");
+    const std::string newText = "IF \"%OS%\"==\"Windows_NT\" GOTO WIN_NT\r\n\r\n  START \"C:\\A\\a.exe\"\r\n"
+                                "  GOTO END\r\n\r\n:WIN_NT\r\n\r\n  START \"\" \"C:\\A\\a.exe\"\r\n\r\n:END\r\n";
+    HalfwayReplace replace;
+    // the failure of ReplaceFile, whether the move after it works; then the files left
+    for (const auto& [error, moveWorks] : {std::pair(ERROR_UNABLE_TO_MOVE_REPLACEMENT, true),
+                                           std::pair(ERROR_UNABLE_TO_MOVE_REPLACEMENT, false),
+                                           std::pair(ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, false)}) {
+        replace.error = error;
+        replace.moveWorks = moveWorks;
+        boxes.shown.clear();
+        const ScratchFolder batches;
+        const std::wstring file = batches.Path() + L"\\restart.bat";
+        WriteBytes(file, "old text");
+        SaveTo(file);
+        std::map<std::string, std::wstring> left;  // what each file holds, and its path
+        for (const auto& entry : std::filesystem::directory_iterator(batches.Path())) {
+            left[ReadBytes(entry.path().wstring())] = entry.path().wstring();
+        }
+        ASSERT_EQ(boxes.shown.size(), 1u) << error;
+        if (moveWorks) {
+            EXPECT_EQ(left, (std::map<std::string, std::wstring>{{newText, file}}));
+            EXPECT_EQ(boxes.shown[0].text, file + L"\r\n\r\nПакетный файл сохранён успешно.");
+            continue;
+        }
+        ASSERT_EQ(left.size(), error == ERROR_UNABLE_TO_MOVE_REPLACEMENT ? 1u : 2u) << "the new text, the old file";
+        ASSERT_TRUE(left.count(newText)) << "never delete the only copy";
+        std::wstring expected =
+            file + kCannotSave + L"MoveFileEx: Доступ запрещён.\r\nНовый текст остался в файле " + left[newText];
+        if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
+            ASSERT_TRUE(left.count("old text"));
+            expected += L"\r\nПрежний файл теперь лежит в файле " + left["old text"];
+        }
+        EXPECT_EQ(boxes.shown[0].text, expected);
+    }
 }
 
 TEST_F(ListedProcessActions, KillEndsEveryListedProcessButThisProgramAndReportsOnlyTheProcessesThatStillRun)

@@ -9,7 +9,6 @@
 #include "fixtures/FakeSeams.h"
 #include "fixtures/HelperProcess.h"
 #include "platform/support/ProcessOperations.h"
-#include "platform/win/SystemError.h"
 #include "search/modEnumProcessesNT.h"
 
 namespace {
@@ -141,7 +140,7 @@ TEST(SearchOn9x, RowsFromTheToolHelpSnapshotsAndAFailedProcessSnapshotIsReported
     EXPECT_TRUE(SearchRows(L"").empty());
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text,
-              L"Can't create Tool Help process snapshot.\r\n\r\n" + SystemErrorDescription(ERROR_NOT_ENOUGH_MEMORY));
+              L"Can't create Tool Help process snapshot.\r\n\r\nНедостаточно памяти для выполнения команды.");
     EXPECT_EQ(boxes.shown[0].style, 16u);  // MB_ICONSTOP
 }
 

@@ -20,3 +20,6 @@ struct ListedProcess {
 // (whatever its letter case) is terminated or started again.
 std::vector<ListedProcess> ListedProcessesOtherThan(const ResultsList& rows, std::int32_t ownProcessId,
                                                     const std::wstring& ownProgram);
+
+// The listed processes that terminate and relaunch act on: all but this program's own.
+std::vector<ListedProcess> ListedProcessesToActOn(const ResultsList& rows);

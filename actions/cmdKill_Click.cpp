@@ -12,8 +12,7 @@ void cmdKill_Click(const ResultsList& rows)
     if (ShowMessage(action_texts::KillConfirmation(), MB_OKCANCEL | MB_ICONEXCLAMATION) == IDCANCEL) return;
     {
         const WaitCursor wait;
-        const auto self = static_cast<std::int32_t>(GetCurrentProcessId());
-        for (const ListedProcess& process : ListedProcessesOtherThan(rows, self, qsGetEXEModuleFullFileName())) {
+        for (const ListedProcess& process : ListedProcessesToActOn(rows)) {
             if (qsKillApp(process.processId, process.program)) continue;
             const unsigned long error = qsGetLastDLLError();
             ProgramErrorReporter().ReportSystemError(

@@ -62,8 +62,6 @@ bool IsRunning(ProcessStatus& api, DWORD processId)
 // with their main one); ERROR_SUCCESS once it no longer runs, else why it still does.
 DWORD EndListedProcess(DWORD processId, const std::wstring& programPath)
 {
-    // By id too: this process never ends itself, whatever path it was listed with.
-    if (processId == GetCurrentProcessId()) return ERROR_ACCESS_DENIED;
     ProcessStatus& api = Seam<ProcessStatus>::Current();
     ProcessControl& control = Seam<ProcessControl>::Current();
     const UniqueHandle process = api.OpenProcess(kQueryAndReadAccess | PROCESS_TERMINATE | SYNCHRONIZE, processId);

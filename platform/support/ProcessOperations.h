@@ -17,7 +17,7 @@ std::wstring qsGetEXEModuleFullFileName();
 // the reason in the last error, for a process that still runs: one that refused, one
 // Windows marks critical (ERROR_ACCESS_DENIED), one still running 5 seconds after its
 // termination (ERROR_TIMEOUT), one whose program path cannot be read now or was not
-// read by the search (ERROR_PARTIAL_COPY), and always for this process.
+// read by the search (ERROR_PARTIAL_COPY).
 bool qsKillApp(std::int32_t processId, const std::wstring& programPath);
 
 // The system error code of the last failed call.

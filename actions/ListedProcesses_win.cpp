@@ -1,0 +1,10 @@
+#include "ListedProcesses.h"
+
+#include <windows.h>
+
+#include "platform/support/ProcessOperations.h"
+
+std::vector<ListedProcess> ListedProcessesToActOn(const ResultsList& rows)
+{
+    return ListedProcessesOtherThan(rows, static_cast<std::int32_t>(GetCurrentProcessId()), qsGetEXEModuleFullFileName());
+}

@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "CommandLine.h"
 #include "KeyShortcuts.h"
 #include "KeyboardState.h"
 #include "actions/ListedProcessActions.h"
@@ -21,6 +20,7 @@
 #include "platform/support/TextSelection.h"
 #include "platform/support/WindowCentring.h"
 #include "platform/support/WindowIcons.h"
+#include "platform/tray/TrayTooltip.h"
 #include "platform/win/Dpi.h"
 #include "platform/win/Gdi.h"
 #include "platform/win/MessageBoxes.h"

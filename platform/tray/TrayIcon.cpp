@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "NotificationArea.h"
-#include "TooltipFit.h"
+#include "TrayTooltip.h"
 
 namespace {
 

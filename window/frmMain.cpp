@@ -61,6 +61,25 @@ ControlKind KindOf(Control control)
 
 int PointsToPixels(int points, UINT dpi) { return MulDiv(points, static_cast<int>(dpi), 72); }
 
+// A column's width goes between the list's pixels and twips through this one pair, so
+// that a width read at one DPI and set at another rounds as the stored widths do.
+std::vector<int> ColumnWidthsTwips(const ListView& list, UINT dpi)
+{
+    std::vector<int> widths;
+    const int columns = list.ColumnCount();
+    for (int column = 0; column < columns; ++column) {
+        widths.push_back(PixelsToTwips(list.ColumnWidth(column), static_cast<int>(dpi)));
+    }
+    return widths;
+}
+
+void SetColumnWidthsTwips(ListView& list, const std::vector<int>& widths, UINT dpi)
+{
+    for (std::size_t column = 0; column < widths.size(); ++column) {
+        list.SetColumnWidth(static_cast<int>(column), TwipsToPixels(widths[column], static_cast<int>(dpi)));
+    }
+}
+
 }  // namespace
 
 bool frmMain::Load()
@@ -314,11 +333,9 @@ void frmMain::Form_Activate(bool active)
 void frmMain::Form_DpiChanged(UINT dpi, const RECT& suggested)
 {
     ListView& list = processes_->View();
-    const int columns = list.ColumnCount();
-    for (int column = 0; column < columns; ++column) {
-        list.SetColumnWidth(column, MulDiv(list.ColumnWidth(column), static_cast<int>(dpi), static_cast<int>(dpi_)));
-    }
+    const std::vector<int> widths = ColumnWidthsTwips(list, dpi_);
     ApplyLayout(dpi);
+    SetColumnWidthsTwips(list, widths, dpi);
     SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -387,28 +404,21 @@ void frmMain::txtModuleSpec_GotFocus() { qsHighlightText(ControlHandle(Control::
 void frmMain::InitProcessesList()
 {
     ListView& list = processes_->View();
-    const int dpi = static_cast<int>(dpi_);
-    int position = 0;
-    for (const frm_main::ColumnDesign& column : frm_main::kProcessesColumns) {
-        list.InsertColumn(position++, column.header, TwipsToPixels(column.widthTwips, dpi));
+    constexpr int kColumns = static_cast<int>(std::size(frm_main::kProcessesColumns));
+    // A column without a valid stored width keeps the design's.
+    const auto stored = SettingsStore().ReadColumnWidths(frm_main::kProcessesListName, kColumns);
+    std::vector<int> widths;
+    for (int column = 0; column < kColumns; ++column) {
+        list.InsertColumn(column, frm_main::kProcessesColumns[column].header, 0);
+        widths.push_back(stored[column].value_or(frm_main::kProcessesColumns[column].widthTwips));
     }
+    SetColumnWidthsTwips(list, widths, dpi_);
     SetListViewFullRowSelect(list, true);
     SetListViewGridLines(list, true);
     SetListViewLabelTip(list, true);
-    // A column without a valid stored width keeps the design's.
-    const auto stored = SettingsStore().ReadColumnWidths(frm_main::kProcessesListName, position);
-    for (int column = 0; column < position; ++column) {
-        if (stored[column]) list.SetColumnWidth(column, TwipsToPixels(*stored[column], dpi));
-    }
 }
 
 void frmMain::SaveProcessesListLayout()
 {
-    const ListView& list = processes_->View();
-    std::vector<int> widthsTwips;
-    const int columns = list.ColumnCount();
-    for (int column = 0; column < columns; ++column) {
-        widthsTwips.push_back(PixelsToTwips(list.ColumnWidth(column), static_cast<int>(dpi_)));
-    }
-    SettingsStore().SaveColumnWidths(frm_main::kProcessesListName, widthsTwips);
+    SettingsStore().SaveColumnWidths(frm_main::kProcessesListName, ColumnWidthsTwips(processes_->View(), dpi_));
 }

@@ -267,7 +267,6 @@ void frmMain::tmrActonFromCommandLine_Timer()
 
 void frmMain::Form_Unload()
 {
-    stMain_.SetIconVisible(false);
     SaveProcessesListLayout();
     PostQuitMessage(0);
 }

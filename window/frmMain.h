@@ -19,11 +19,7 @@ class frmMain final : public Window {
 public:
     // `commandLine`: the text after the program's name (CommandLineArguments).
     explicit frmMain(std::wstring commandLine = L"") : commandLine_(std::move(commandLine)) {}
-    ~frmMain() override
-    {
-        stMain_.SetIconVisible(false);  // while the window still exists to name the icon
-        DestroyWithoutHandlers();
-    }
+    ~frmMain() override { DestroyWithoutHandlers(); }
 
     // Creates the window and its controls and runs the load handler; the window is not
     // visible yet. False when the window could not be created.

@@ -115,66 +115,63 @@ HWND frmMain::ControlHandle(Control control) const { return GetDlgItem(Handle(),
 
 LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    bool activated = false;
-    const bool trayMessage = stMain_.HandleMessage(message, lParam, activated);
-    if (activated) stMain_IconActivated();
-    if (trayMessage) return 0;
+    // The tray control sees every message first: its callback, the taskbar's restart, the
+    // window's end.
+    if (stMain_Message(message, lParam)) return 0;
     switch (message) {
-    case WM_CREATE:
-        SetMessageOwner(Handle());
-        CreateControls();
-        ApplyLayout(DpiOfWindow(Handle()));
-        SizeFrameToLayout();  // before the load handler centres it
-        Form_Load();
-        loaded_ = true;
-        return 0;
-    case WM_DESTROY:
-        SetMessageOwner(nullptr);
-        if (loaded_) Form_Unload();  // a window whose loading failed has nothing to keep
-        return 0;
-    case WM_PAINT:
-        Form_Paint();
-        return 0;
-    case WM_SIZE:
-        Form_Resize(wParam);
-        return 0;
-    case WM_MOVE:
-        Form_Move();
-        return 0;
+    case WM_CREATE: Form_Create(); return 0;
+    case WM_DESTROY: Form_Destroy(); return 0;
+    case WM_PAINT: Form_Paint(); return 0;
+    case WM_ERASEBKGND: return 1;  // the paint handler covers the whole client area
+    case WM_SIZE: Form_Resize(wParam); return 0;
+    case WM_MOVE: Form_Move(); return 0;
+    case WM_ACTIVATE: Form_Activate(LOWORD(wParam) != WA_INACTIVE); return 0;
+    case WM_DPICHANGED: Form_DpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
+    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); return 0;
+    case DM_GETDEFID: return MAKELRESULT(static_cast<int>(Control::cmdSearch), DC_HASDEFID);
     case WM_TIMER:
         if (wParam == kCommandLineTimer) tmrActonFromCommandLine_Timer();
         return 0;
-    case WM_ERASEBKGND:
-        return 1;  // the paint handler covers the whole client area
-    case WM_ACTIVATE:
-        Form_Activate(LOWORD(wParam) != WA_INACTIVE);
-        return 0;
-    case WM_COMMAND:
-        OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-        return 0;
-    case DM_GETDEFID:
-        return MAKELRESULT(static_cast<int>(Control::cmdSearch), DC_HASDEFID);
     case WM_CTLCOLORSTATIC:
-        if (reinterpret_cast<HWND>(lParam) == ControlHandle(Control::lblTag)) {
-            const auto dc = reinterpret_cast<HDC>(wParam);
-            SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-            SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-        }
-        break;
+        if (reinterpret_cast<HWND>(lParam) != ControlHandle(Control::lblTag)) break;
+        return lblTag_CtlColor(reinterpret_cast<HDC>(wParam));
     case WM_SETCURSOR:
-        if (IsWaitCursorOn()) {
-            SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-            return TRUE;
-        }
+        if (Form_SetCursor()) return TRUE;
         break;
-    case WM_DPICHANGED:
-        Form_DpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-        return 0;
-    default:
-        break;
+    default: break;
     }
     return Default(message, wParam, lParam);
+}
+
+void frmMain::Form_Create()
+{
+    SetMessageOwner(Handle());
+    CreateControls();
+    ApplyLayout(DpiOfWindow(Handle()));
+    SizeFrameToLayout();  // before the load handler centres it
+    Form_Load();
+    loaded_ = true;
+}
+
+void frmMain::Form_Destroy()
+{
+    SetMessageOwner(nullptr);
+    if (loaded_) Form_Unload();  // a window whose loading failed has nothing to keep
+}
+
+LRESULT frmMain::lblTag_CtlColor(HDC dc)
+{
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+// The hourglass of a long command stays over the window whatever the pointer crosses.
+bool frmMain::Form_SetCursor()
+{
+    if (!IsWaitCursorOn()) return false;
+    SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    return true;
 }
 
 void frmMain::CreateControls()
@@ -296,6 +293,14 @@ void frmMain::Form_Resize(WPARAM sizeKind)
     // Without a notification area to hold the icon the window stays on the taskbar:
     // hidden, it could never be brought back.
     if (stMain_.SetIconVisible(true)) ShowWindow(Handle(), SW_HIDE);
+}
+
+bool frmMain::stMain_Message(UINT message, LPARAM lParam)
+{
+    bool activated = false;
+    const bool iconMessage = stMain_.HandleMessage(message, lParam, activated);
+    if (activated) stMain_IconActivated();
+    return iconMessage;
 }
 
 void frmMain::stMain_IconActivated()

@@ -40,7 +40,9 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // Handlers.
+    void Form_Create();  // the controls, their layout, then the load handler
     void Form_Load();
+    void Form_Destroy();
     void Form_Unload();
     void Form_Paint();
     void Form_Move();
@@ -48,10 +50,13 @@ private:
     void Form_KeyDown(int keyCode, int shift);
     void Form_Activate(bool active);
     void Form_DpiChanged(UINT dpi, const RECT& suggested);
+    bool Form_SetCursor();  // true when it set the pointer
     void cmdSearch_Click();
     void txtModuleSpec_Change();
     void txtModuleSpec_GotFocus();
+    LRESULT lblTag_CtlColor(HDC dc);
     void tmrActonFromCommandLine_Timer();
+    bool stMain_Message(UINT message, LPARAM lParam);  // true when the message was the icon's
     void stMain_IconActivated();
     void OnCommand(int id, int code, HWND control);
 

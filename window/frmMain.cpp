@@ -36,6 +36,7 @@ constexpr const wchar_t* kWindowClass = L"VennickMain";
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr UINT_PTR kCommandLineTimer = 1;  // tmrActonFromCommandLine
 constexpr UINT kCommandLineTimerPeriodMs = 1;
+constexpr Control kDefaultButton = Control::cmdSearch;
 
 struct ControlKind {
     const wchar_t* windowClass;
@@ -100,13 +101,10 @@ bool frmMain::PreTranslateMessage(MSG& message)
     if (Handle() == nullptr) return false;
     const bool ours = message.hwnd == Handle() || IsChild(Handle(), message.hwnd);
     if (ours && (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN)) {
-        const int keyCode = static_cast<int>(message.wParam);
+        int keyCode = static_cast<int>(message.wParam);
         const int shift = Seam<KeyboardState>::Current().ShiftMask(KeyMoment::OfMessage);
         RunGuarded([&] { Form_KeyDown(keyCode, shift); });
-        if (Handle() == nullptr) return true;  // Esc unloaded the window
-        // The default button answers a plain Enter only: Ctrl+Enter's one search is the
-        // key handler's own press, and Enter with other modifiers does nothing.
-        if (keyCode == VK_RETURN && shift != 0) return true;
+        if (Handle() == nullptr || keyCode == 0) return true;  // Esc unloaded the window, or the key was taken
     }
     return IsDialogMessageW(Handle(), &message) != FALSE;
 }
@@ -128,7 +126,7 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ACTIVATE: Form_Activate(LOWORD(wParam) != WA_INACTIVE); return 0;
     case WM_DPICHANGED: Form_DpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); return 0;
-    case DM_GETDEFID: return MAKELRESULT(static_cast<int>(Control::cmdSearch), DC_HASDEFID);
+    case DM_GETDEFID: return MAKELRESULT(static_cast<int>(kDefaultButton), DC_HASDEFID);
     case WM_TIMER:
         if (wParam == kCommandLineTimer) tmrActonFromCommandLine_Timer();
         return 0;
@@ -344,21 +342,31 @@ void frmMain::Form_DpiChanged(UINT dpi, const RECT& suggested)
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void frmMain::Form_KeyDown(int keyCode, int shift)
+void frmMain::Form_KeyDown(int& keyCode, int shift)
 {
+    // Every Enter is decided here and never reaches the dialog keys: Ctrl+Enter's press is
+    // the one search it starts, with the contains test.
+    const auto press = [&](HWND button) {
+        OnCommand(GetDlgCtrlID(button), BN_CLICKED, button);
+        keyCode = 0;
+    };
     switch (ShortcutFor(keyCode, shift)) {
-    case FormShortcut::ShowAbout:
-        AboutBox().ShowAbout(L"", app::kAuthor);
-        break;
-    case FormShortcut::Unload:
-        DestroyWindow(Handle());
-        break;
-    case FormShortcut::PressSearch:
-        if (IsWindowEnabled(ControlHandle(Control::cmdSearch))) cmdSearch_Click();
-        break;
-    case FormShortcut::None:
-        break;
+    case FormShortcut::ShowAbout: AboutBox().ShowAbout(L"", app::kAuthor); break;
+    case FormShortcut::Unload: DestroyWindow(Handle()); break;
+    case FormShortcut::PressDefaultButton: press(DefaultButton()); break;
+    case FormShortcut::PressSearch: press(ControlHandle(Control::cmdSearch)); break;
+    case FormShortcut::Ignore: keyCode = 0; break;
+    case FormShortcut::None: break;
     }
+}
+
+// The focused push button when Tab has given it the default look, else the window's default.
+HWND frmMain::DefaultButton() const
+{
+    const HWND focus = GetFocus();
+    const bool focusIsDefault = focus != nullptr && IsChild(Handle(), focus) &&
+                                (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON) != 0;
+    return focusIsDefault ? focus : ControlHandle(kDefaultButton);
 }
 
 void frmMain::OnCommand(int id, int code, HWND control)
@@ -368,7 +376,7 @@ void frmMain::OnCommand(int id, int code, HWND control)
         if (code == EN_SETFOCUS) txtModuleSpec_GotFocus();
         return;
     }
-    // A disabled button never clicks, whatever sent the command (Enter, say).
+    // A disabled button never clicks, whatever sent the command.
     if (code != BN_CLICKED || control == nullptr || !IsWindowEnabled(control)) return;
     switch (static_cast<Control>(id)) {
     case Control::cmdSearch: cmdSearch_Click(); break;

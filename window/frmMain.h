@@ -28,8 +28,8 @@ public:
     void Show();
 
     // Called by the message loop for every message before it is dispatched: gives the
-    // window's key handler every key first (key preview), then the dialog keys (Tab,
-    // Enter for the default button). True when the message needs no dispatching.
+    // window's key handler every key first (key preview), then the dialog keys (Tab, the
+    // arrows). True when the message needs no dispatching.
     bool PreTranslateMessage(MSG& message);
 
     HWND ControlHandle(frm_main::Control control) const;
@@ -47,7 +47,8 @@ private:
     void Form_Paint();
     void Form_Move();
     void Form_Resize(WPARAM sizeKind);
-    void Form_KeyDown(int keyCode, int shift);
+    // Sets `keyCode` to 0 when the window took the key (every Enter).
+    void Form_KeyDown(int& keyCode, int shift);
     void Form_Activate(bool active);
     void Form_DpiChanged(UINT dpi, const RECT& suggested);
     bool Form_SetCursor();  // true when it set the pointer
@@ -59,6 +60,9 @@ private:
     bool stMain_Message(UINT message, LPARAM lParam);  // true when the message was the icon's
     void stMain_IconActivated();
     void OnCommand(int id, int code, HWND control);
+
+    // The button a plain Enter presses.
+    HWND DefaultButton() const;
 
     // The module specification on the command line goes into the box, and the one-shot timer
     // searches with it as soon as the window is up.

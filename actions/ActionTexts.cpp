@@ -1,15 +1,8 @@
 #include "ActionTexts.h"
 
+#include "platform/MessageLayout.h"
+
 namespace action_texts {
-
-namespace {
-
-std::wstring AboutFile(std::wstring_view path, std::wstring_view sentence)
-{
-    return std::wstring(path).append(L"\r\n\r\n").append(sentence);
-}
-
-}  // namespace
 
 std::wstring KillConfirmation()
 {
@@ -25,17 +18,24 @@ std::wstring LaunchConfirmation()
 
 std::wstring KillFailure(std::wstring_view programPath, std::wstring_view idText)
 {
-    return AboutFile(programPath, std::wstring(L"Не удаётся завершить процесс с идентификатором").append(idText) + L".");
+    return MessageParagraphs(programPath,
+                             std::wstring(L"Не удаётся завершить процесс с идентификатором").append(idText) + L".");
 }
 
 std::wstring LaunchFailure(std::wstring_view programPath)
 {
-    return AboutFile(programPath, L"Не удаётся запустить программу.");
+    return MessageParagraphs(programPath, L"Не удаётся запустить программу.");
 }
 
-std::wstring SaveFailure(std::wstring_view batchFile) { return AboutFile(batchFile, L"Не удаётся сохранить пакетный файл."); }
+std::wstring SaveFailure(std::wstring_view batchFile)
+{
+    return MessageParagraphs(batchFile, L"Не удаётся сохранить пакетный файл.");
+}
 
-std::wstring SaveSuccess(std::wstring_view batchFile) { return AboutFile(batchFile, L"Пакетный файл сохранён успешно."); }
+std::wstring SaveSuccess(std::wstring_view batchFile)
+{
+    return MessageParagraphs(batchFile, L"Пакетный файл сохранён успешно.");
+}
 
 std::wstring UnrepresentablePath(std::wstring_view programPath, unsigned codePage)
 {

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "search/MemoryResultsList.h"
+#include "fixtures/MemoryResultsList.h"
 #include "search/modMain.h"
 #include "window/frmMain.h"
 #include "window/modListViewSupport.h"

@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "fixtures/HelperProcess.h"
+#include "fixtures/MemoryResultsList.h"
 #include "platform/win/UniqueResource.h"
-#include "search/MemoryResultsList.h"
 #include "search/modMain.h"
 
 namespace {

@@ -13,10 +13,3 @@ std::wstring CommandLineArguments(std::wstring_view commandLine)
     const std::size_t start = commandLine.find_first_not_of(L" \t", end);
     return start == std::wstring_view::npos ? std::wstring() : std::wstring(commandLine.substr(start));
 }
-
-std::wstring TrayTooltip(std::wstring_view caption, std::wstring_view specification)
-{
-    std::wstring tooltip(caption);
-    if (!specification.empty()) tooltip.append(L" :: ").append(specification);
-    return tooltip;
-}

@@ -6,7 +6,3 @@
 // first quoted part, or runs to the first blank or tab; the blanks and tabs after it
 // only separate it and are not part of the text.
 std::wstring CommandLineArguments(std::wstring_view commandLine);
-
-// What the tray icon's tooltip says: the window's caption, and the module specification after
-// " :: " when there is one.
-std::wstring TrayTooltip(std::wstring_view caption, std::wstring_view specification);

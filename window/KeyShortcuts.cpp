@@ -10,6 +10,9 @@ FormShortcut ShortcutFor(int keyCode, int shift)
 {
     if (keyCode == kKeyF1 && shift == kShiftMask) return FormShortcut::ShowAbout;
     if (keyCode == kKeyEscape && shift == 0) return FormShortcut::Unload;
-    if (keyCode == kKeyEnter && shift == kCtrlMask) return FormShortcut::PressSearch;
+    if (keyCode == kKeyEnter) {
+        if (shift == 0) return FormShortcut::PressDefaultButton;
+        return shift == kCtrlMask ? FormShortcut::PressSearch : FormShortcut::Ignore;
+    }
     return FormShortcut::None;
 }

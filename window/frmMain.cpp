@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "CommandLine.h"
 #include "KeyShortcuts.h"
 #include "KeyboardState.h"
 #include "actions/ListedProcessActions.h"
@@ -21,6 +20,7 @@
 #include "platform/support/TextSelection.h"
 #include "platform/support/WindowCentring.h"
 #include "platform/support/WindowIcons.h"
+#include "platform/tray/TrayTooltip.h"
 #include "platform/win/Dpi.h"
 #include "platform/win/Gdi.h"
 #include "platform/win/MessageBoxes.h"
@@ -36,6 +36,7 @@ constexpr const wchar_t* kWindowClass = L"VennickMain";
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr UINT_PTR kCommandLineTimer = 1;  // tmrActonFromCommandLine
 constexpr UINT kCommandLineTimerPeriodMs = 1;
+constexpr Control kDefaultButton = Control::cmdSearch;
 
 struct ControlKind {
     const wchar_t* windowClass;
@@ -61,6 +62,25 @@ ControlKind KindOf(Control control)
 
 int PointsToPixels(int points, UINT dpi) { return MulDiv(points, static_cast<int>(dpi), 72); }
 
+// A column's width goes between the list's pixels and twips through this one pair, so
+// that a width read at one DPI and set at another rounds as the stored widths do.
+std::vector<int> ColumnWidthsTwips(const ListView& list, UINT dpi)
+{
+    std::vector<int> widths;
+    const int columns = list.ColumnCount();
+    for (int column = 0; column < columns; ++column) {
+        widths.push_back(PixelsToTwips(list.ColumnWidth(column), static_cast<int>(dpi)));
+    }
+    return widths;
+}
+
+void SetColumnWidthsTwips(ListView& list, const std::vector<int>& widths, UINT dpi)
+{
+    for (std::size_t column = 0; column < widths.size(); ++column) {
+        list.SetColumnWidth(static_cast<int>(column), TwipsToPixels(widths[column], static_cast<int>(dpi)));
+    }
+}
+
 }  // namespace
 
 bool frmMain::Load()
@@ -81,13 +101,10 @@ bool frmMain::PreTranslateMessage(MSG& message)
     if (Handle() == nullptr) return false;
     const bool ours = message.hwnd == Handle() || IsChild(Handle(), message.hwnd);
     if (ours && (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN)) {
-        const int keyCode = static_cast<int>(message.wParam);
+        int keyCode = static_cast<int>(message.wParam);
         const int shift = Seam<KeyboardState>::Current().ShiftMask(KeyMoment::OfMessage);
         RunGuarded([&] { Form_KeyDown(keyCode, shift); });
-        if (Handle() == nullptr) return true;  // Esc unloaded the window
-        // The default button answers a plain Enter only: Ctrl+Enter's one search is the
-        // key handler's own press, and Enter with other modifiers does nothing.
-        if (keyCode == VK_RETURN && shift != 0) return true;
+        if (Handle() == nullptr || keyCode == 0) return true;  // Esc unloaded the window, or the key was taken
     }
     return IsDialogMessageW(Handle(), &message) != FALSE;
 }
@@ -96,69 +113,64 @@ HWND frmMain::ControlHandle(Control control) const { return GetDlgItem(Handle(),
 
 LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    bool activated = false;
-    const bool trayMessage = stMain_.HandleMessage(message, lParam, activated);
-    if (activated) stMain_IconActivated();
-    if (trayMessage) return 0;
+    // The tray control sees every message first: its callback, the taskbar's restart, the
+    // window's end.
+    if (stMain_Message(message, lParam)) return 0;
     switch (message) {
-    case WM_CREATE:
-        SetMessageOwner(Handle());
-        CreateControls();
-        ApplyLayout(DpiOfWindow(Handle()));
-        SizeFrameToLayout();  // before the load handler centres it
-        Form_Load();
-        loaded_ = true;
-        return 0;
-    case WM_DESTROY:
-        SetMessageOwner(nullptr);
-        if (loaded_) Form_Unload();  // a window whose loading failed has nothing to keep
-        return 0;
-    case WM_PAINT:
-        Form_Paint();
-        return 0;
-    case WM_SIZE:
-        Form_Resize(wParam);
-        return 0;
-    case WM_MOVE:
-        Form_Move();
-        return 0;
+    case WM_CREATE: Form_Create(); return 0;
+    case WM_DESTROY: Form_Destroy(); return 0;
+    case WM_PAINT: Form_Paint(); return 0;
+    case WM_ERASEBKGND: return 1;  // the paint handler covers the whole client area
+    case WM_SIZE: Form_Resize(wParam); return 0;
+    case WM_MOVE: Form_Move(); return 0;
+    case WM_ACTIVATE: Form_Activate(LOWORD(wParam) != WA_INACTIVE); return 0;
+    case WM_DPICHANGED: Form_DpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
+    case WM_ENDSESSION: Form_EndSession(wParam != FALSE); return 0;
+    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); return 0;
+    case DM_GETDEFID: return MAKELRESULT(static_cast<int>(kDefaultButton), DC_HASDEFID);
     case WM_TIMER:
         if (wParam == kCommandLineTimer) tmrActonFromCommandLine_Timer();
         return 0;
-    case WM_ERASEBKGND:
-        return 1;  // the paint handler covers the whole client area
-    case WM_ACTIVATE:
-        Form_Activate(LOWORD(wParam) != WA_INACTIVE);
-        return 0;
-    case WM_COMMAND:
-        OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-        return 0;
-    case DM_GETDEFID:
-        return MAKELRESULT(static_cast<int>(Control::cmdSearch), DC_HASDEFID);
     case WM_CTLCOLORSTATIC:
-        if (reinterpret_cast<HWND>(lParam) == ControlHandle(Control::lblTag)) {
-            const auto dc = reinterpret_cast<HDC>(wParam);
-            SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-            SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-        }
-        break;
+        if (reinterpret_cast<HWND>(lParam) != ControlHandle(Control::lblTag)) break;
+        return lblTag_CtlColor(reinterpret_cast<HDC>(wParam));
     case WM_SETCURSOR:
-        if (IsWaitCursorOn()) {
-            SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-            return TRUE;
-        }
+        if (Form_SetCursor()) return TRUE;
         break;
-    case WM_DPICHANGED:
-        Form_DpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-        return 0;
-    case WM_ENDSESSION:
-        Form_EndSession(wParam != FALSE);
-        return 0;
-    default:
-        break;
+    default: break;
     }
     return Default(message, wParam, lParam);
+}
+
+void frmMain::Form_Create()
+{
+    SetMessageOwner(Handle());
+    CreateControls();
+    ApplyLayout(DpiOfWindow(Handle()));
+    SizeFrameToLayout();  // before the load handler centres it
+    Form_Load();
+    loaded_ = true;
+}
+
+void frmMain::Form_Destroy()
+{
+    SetMessageOwner(nullptr);
+    if (loaded_) Form_Unload();  // a window whose loading failed has nothing to keep
+}
+
+LRESULT frmMain::lblTag_CtlColor(HDC dc)
+{
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+// The hourglass of a long command stays over the window whatever the pointer crosses.
+bool frmMain::Form_SetCursor()
+{
+    if (!IsWaitCursorOn()) return false;
+    SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    return true;
 }
 
 void frmMain::CreateControls()
@@ -251,7 +263,6 @@ void frmMain::tmrActonFromCommandLine_Timer()
 
 void frmMain::Form_Unload()
 {
-    stMain_.SetIconVisible(false);
     SaveProcessesListLayout();
     PostQuitMessage(0);
 }
@@ -290,6 +301,14 @@ void frmMain::Form_Resize(WPARAM sizeKind)
     if (stMain_.SetIconVisible(true)) ShowWindow(Handle(), SW_HIDE);
 }
 
+bool frmMain::stMain_Message(UINT message, LPARAM lParam)
+{
+    bool activated = false;
+    const bool iconMessage = stMain_.HandleMessage(message, lParam, activated);
+    if (activated) stMain_IconActivated();
+    return iconMessage;
+}
+
 void frmMain::stMain_IconActivated()
 {
     // A double click arrives as more than one activation, and the waiting messages run
@@ -324,30 +343,38 @@ void frmMain::Form_Activate(bool active)
 void frmMain::Form_DpiChanged(UINT dpi, const RECT& suggested)
 {
     ListView& list = processes_->View();
-    const int columns = list.ColumnCount();
-    for (int column = 0; column < columns; ++column) {
-        list.SetColumnWidth(column, MulDiv(list.ColumnWidth(column), static_cast<int>(dpi), static_cast<int>(dpi_)));
-    }
+    const std::vector<int> widths = ColumnWidthsTwips(list, dpi_);
     ApplyLayout(dpi);
+    SetColumnWidthsTwips(list, widths, dpi);
     SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void frmMain::Form_KeyDown(int keyCode, int shift)
+void frmMain::Form_KeyDown(int& keyCode, int shift)
 {
+    // Every Enter is decided here and never reaches the dialog keys: Ctrl+Enter's press is
+    // the one search it starts, with the contains test.
+    const auto press = [&](HWND button) {
+        OnCommand(GetDlgCtrlID(button), BN_CLICKED, button);
+        keyCode = 0;
+    };
     switch (ShortcutFor(keyCode, shift)) {
-    case FormShortcut::ShowAbout:
-        AboutBox().ShowAbout(L"", app::kAuthor);
-        break;
-    case FormShortcut::Unload:
-        DestroyWindow(Handle());
-        break;
-    case FormShortcut::PressSearch:
-        if (IsWindowEnabled(ControlHandle(Control::cmdSearch))) cmdSearch_Click();
-        break;
-    case FormShortcut::None:
-        break;
+    case FormShortcut::ShowAbout: AboutBox().ShowAbout(L"", app::kAuthor); break;
+    case FormShortcut::Unload: DestroyWindow(Handle()); break;
+    case FormShortcut::PressDefaultButton: press(DefaultButton()); break;
+    case FormShortcut::PressSearch: press(ControlHandle(Control::cmdSearch)); break;
+    case FormShortcut::Ignore: keyCode = 0; break;
+    case FormShortcut::None: break;
     }
+}
+
+// The focused push button when Tab has given it the default look, else the window's default.
+HWND frmMain::DefaultButton() const
+{
+    const HWND focus = GetFocus();
+    const bool focusIsDefault = focus != nullptr && IsChild(Handle(), focus) &&
+                                (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON) != 0;
+    return focusIsDefault ? focus : ControlHandle(kDefaultButton);
 }
 
 void frmMain::OnCommand(int id, int code, HWND control)
@@ -357,7 +384,7 @@ void frmMain::OnCommand(int id, int code, HWND control)
         if (code == EN_SETFOCUS) txtModuleSpec_GotFocus();
         return;
     }
-    // A disabled button never clicks, whatever sent the command (Enter, say).
+    // A disabled button never clicks, whatever sent the command.
     if (code != BN_CLICKED || control == nullptr || !IsWindowEnabled(control)) return;
     switch (static_cast<Control>(id)) {
     case Control::cmdSearch: cmdSearch_Click(); break;
@@ -397,28 +424,21 @@ void frmMain::txtModuleSpec_GotFocus() { qsHighlightText(ControlHandle(Control::
 void frmMain::InitProcessesList()
 {
     ListView& list = processes_->View();
-    const int dpi = static_cast<int>(dpi_);
-    int position = 0;
-    for (const frm_main::ColumnDesign& column : frm_main::kProcessesColumns) {
-        list.InsertColumn(position++, column.header, TwipsToPixels(column.widthTwips, dpi));
+    constexpr int kColumns = static_cast<int>(std::size(frm_main::kProcessesColumns));
+    // A column without a valid stored width keeps the design's.
+    const auto stored = SettingsStore().ReadColumnWidths(frm_main::kProcessesListName, kColumns);
+    std::vector<int> widths;
+    for (int column = 0; column < kColumns; ++column) {
+        list.InsertColumn(column, frm_main::kProcessesColumns[column].header, 0);
+        widths.push_back(stored[column].value_or(frm_main::kProcessesColumns[column].widthTwips));
     }
+    SetColumnWidthsTwips(list, widths, dpi_);
     SetListViewFullRowSelect(list, true);
     SetListViewGridLines(list, true);
     SetListViewLabelTip(list, true);
-    // A column without a valid stored width keeps the design's.
-    const auto stored = SettingsStore().ReadColumnWidths(frm_main::kProcessesListName, position);
-    for (int column = 0; column < position; ++column) {
-        if (stored[column]) list.SetColumnWidth(column, TwipsToPixels(*stored[column], dpi));
-    }
 }
 
 void frmMain::SaveProcessesListLayout()
 {
-    const ListView& list = processes_->View();
-    std::vector<int> widthsTwips;
-    const int columns = list.ColumnCount();
-    for (int column = 0; column < columns; ++column) {
-        widthsTwips.push_back(PixelsToTwips(list.ColumnWidth(column), static_cast<int>(dpi_)));
-    }
-    SettingsStore().SaveColumnWidths(frm_main::kProcessesListName, widthsTwips);
+    SettingsStore().SaveColumnWidths(frm_main::kProcessesListName, ColumnWidthsTwips(processes_->View(), dpi_));
 }

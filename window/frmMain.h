@@ -19,11 +19,7 @@ class frmMain final : public Window {
 public:
     // `commandLine`: the text after the program's name (CommandLineArguments).
     explicit frmMain(std::wstring commandLine = L"") : commandLine_(std::move(commandLine)) {}
-    ~frmMain() override
-    {
-        stMain_.SetIconVisible(false);  // while the window still exists to name the icon
-        DestroyWithoutHandlers();
-    }
+    ~frmMain() override { DestroyWithoutHandlers(); }
 
     // Creates the window and its controls and runs the load handler; the window is not
     // visible yet. False when the window could not be created.
@@ -32,8 +28,8 @@ public:
     void Show();
 
     // Called by the message loop for every message before it is dispatched: gives the
-    // window's key handler every key first (key preview), then the dialog keys (Tab,
-    // Enter for the default button). True when the message needs no dispatching.
+    // window's key handler every key first (key preview), then the dialog keys (Tab, the
+    // arrows). True when the message needs no dispatching.
     bool PreTranslateMessage(MSG& message);
 
     HWND ControlHandle(frm_main::Control control) const;
@@ -44,21 +40,30 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // Handlers.
+    void Form_Create();  // the controls, their layout, then the load handler
     void Form_Load();
+    void Form_Destroy();
     void Form_Unload();
     void Form_EndSession(bool ending);
     void Form_Paint();
     void Form_Move();
     void Form_Resize(WPARAM sizeKind);
-    void Form_KeyDown(int keyCode, int shift);
+    // Sets `keyCode` to 0 when the window took the key (every Enter).
+    void Form_KeyDown(int& keyCode, int shift);
     void Form_Activate(bool active);
     void Form_DpiChanged(UINT dpi, const RECT& suggested);
+    bool Form_SetCursor();  // true when it set the pointer
     void cmdSearch_Click();
     void txtModuleSpec_Change();
     void txtModuleSpec_GotFocus();
+    LRESULT lblTag_CtlColor(HDC dc);
     void tmrActonFromCommandLine_Timer();
+    bool stMain_Message(UINT message, LPARAM lParam);  // true when the message was the icon's
     void stMain_IconActivated();
     void OnCommand(int id, int code, HWND control);
+
+    // The button a plain Enter presses.
+    HWND DefaultButton() const;
 
     // The module specification on the command line goes into the box, and the one-shot timer
     // searches with it as soon as the window is up.

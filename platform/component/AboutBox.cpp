@@ -1,14 +1,14 @@
 #include "AboutBox.h"
 
 #include "platform/AppIdentity.h"
+#include "platform/MessageLayout.h"
 #include "platform/win/MessageBoxes.h"
 
 std::wstring AboutBox::Text(std::wstring_view text, std::wstring_view author)
 {
     std::wstring about = std::wstring(app::kProduct) + L"\r\nВерсия " + app::kVersionText;
-    if (!text.empty()) about.append(L"\r\n\r\n").append(text);
-    about.append(L"\r\n\r\n").append(author);
-    return about;
+    if (!text.empty()) about = MessageParagraphs(about, text);
+    return MessageParagraphs(about, author);
 }
 
 void AboutBox::ShowAbout(std::wstring_view text, std::wstring_view author) const

@@ -1,5 +1,6 @@
 #include "ErrorReporter.h"
 
+#include "platform/MessageLayout.h"
 #include "platform/win/MessageBoxes.h"
 #include "platform/win/SystemError.h"
 
@@ -7,7 +8,7 @@ namespace {
 
 void Report(UINT style, const std::wstring& text, const std::wstring& description)
 {
-    ShowMessage(text + L"\r\n\r\n" + description, style);
+    ShowMessage(MessageParagraphs(text, description), style);
 }
 
 }  // namespace

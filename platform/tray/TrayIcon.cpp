@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "NotificationArea.h"
-#include "TooltipFit.h"
+#include "TrayTooltip.h"
 
 namespace {
 
@@ -85,6 +85,10 @@ bool TrayIcon::Add()
 bool TrayIcon::HandleMessage(UINT message, LPARAM lParam, bool& activated)
 {
     activated = false;
+    if (message == WM_DESTROY) {
+        SetIconVisible(false);  // while the owner's window still exists to name the icon
+        return false;
+    }
     if (message == taskbarCreated_) {
         // An icon the new taskbar refuses is gone: the owner's window must come back.
         if (visible_) {

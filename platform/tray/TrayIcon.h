@@ -9,13 +9,15 @@
 
 // The tray control: one icon in the notification area for its owner window, with a
 // tooltip. The owner's window procedure hands it every message first (HandleMessage);
-// a click, a double click or a selection with the keyboard activates the icon.
+// a click, a double click or a selection with the keyboard activates the icon. The icon
+// never outlives its owner: it goes when the owner's window is destroyed, or with the
+// control, whichever comes first.
 class TrayIcon {
 public:
     static constexpr UINT kCallbackMessage = WM_APP + 1;
 
     TrayIcon();
-    ~TrayIcon();  // never leaves the icon behind
+    ~TrayIcon();
     TrayIcon(const TrayIcon&) = delete;
     TrayIcon& operator=(const TrayIcon&) = delete;
 

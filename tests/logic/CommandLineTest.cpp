@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/support/TextOperations.h"
-#include "platform/tray/TooltipFit.h"
+#include "platform/tray/TrayTooltip.h"
 #include "window/CommandLine.h"
 
 TEST(CommandLine, TheTextAfterTheProgramsNameTrimmed)

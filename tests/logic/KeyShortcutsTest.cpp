@@ -8,6 +8,8 @@ TEST(KeyShortcuts, EachShortcutNeedsItsExactShiftMask)
     for (int shift = 0; shift < 8; ++shift) {
         EXPECT_EQ(ShortcutFor(kF1, shift), shift == kShiftMask ? FormShortcut::ShowAbout : FormShortcut::None);
         EXPECT_EQ(ShortcutFor(kEsc, shift), shift == 0 ? FormShortcut::Unload : FormShortcut::None);
-        EXPECT_EQ(ShortcutFor(kEnter, shift), shift == kCtrlMask ? FormShortcut::PressSearch : FormShortcut::None);
+        EXPECT_EQ(ShortcutFor(kEnter, shift), shift == 0           ? FormShortcut::PressDefaultButton
+                                              : shift == kCtrlMask ? FormShortcut::PressSearch
+                                                                   : FormShortcut::Ignore);
     }
 }

@@ -1,8 +1,15 @@
-#include "TooltipFit.h"
+#include "TrayTooltip.h"
 
 namespace {
 bool IsHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 }  // namespace
+
+std::wstring TrayTooltip(std::wstring_view caption, std::wstring_view specification)
+{
+    std::wstring tooltip(caption);
+    if (!specification.empty()) tooltip.append(L" :: ").append(specification);
+    return tooltip;
+}
 
 std::wstring FitToCapacity(std::wstring_view text, std::size_t capacity)
 {

@@ -2,12 +2,16 @@
 // command line, also of the real program started as a user starts it; its tray icon.
 #include <windows.h>
 #include <commctrl.h>
+#include <commdlg.h>
+#include <dlgs.h>
 #include <objbase.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <tuple>
 
 #include "fixtures/HelperProcess.h"
@@ -85,6 +89,46 @@ std::vector<COLORREF> Pixels(HICON icon)
     }
     DeleteDC(dc);
     return pixels;
+}
+
+// The real save dialog as it opened, read from inside, and the question it asked before
+// replacing a file. It is answered with `answer` as the file's name, or cancelled.
+struct SaveDialogSeen {
+    std::wstring answer, folder, type, question;
+    LRESULT types = 0;
+    HWND window = nullptr, owner = nullptr;
+};
+SaveDialogSeen* g_dialog = nullptr;
+
+// Once the dialog has settled in its folder.
+void CALLBACK ReadAndAnswerSaveDialog(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    const HWND window = g_dialog->window;
+    g_dialog->owner = GetWindow(window, GW_OWNER);
+    wchar_t folder[MAX_PATH] = {};
+    SendMessageW(window, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(folder));
+    g_dialog->folder = folder;
+    g_dialog->type = WindowText(GetDlgItem(window, cmb1));
+    g_dialog->types = SendDlgItemMessageW(window, cmb1, CB_GETCOUNT, 0, 0);
+    SetWindowTextW(GetDlgItem(window, GetDlgItem(window, cmb13) ? cmb13 : edt1), g_dialog->answer.c_str());
+    PostMessageW(window, WM_COMMAND, g_dialog->answer.empty() ? IDCANCEL : IDOK, 0);
+}
+
+LRESULT CALLBACK DriveSaveDialog(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto window = reinterpret_cast<HWND>(wParam);
+    wchar_t kind[16] = {};
+    GetClassNameW(window, kind, 16);
+    if (code == HCBT_ACTIVATE && std::wstring(kind) == L"#32770" && g_dialog->window == nullptr) {
+        g_dialog->window = window;
+        SetTimer(nullptr, 0, 200, &ReadAndAnswerSaveDialog);
+    } else if (code == HCBT_ACTIVATE && std::wstring(kind) == L"#32770" && window != g_dialog->window &&
+               g_dialog->question.empty()) {
+        g_dialog->question = WindowText(GetDlgItem(window, 0xFFFF));
+        PostMessageW(window, WM_COMMAND, IDYES, 0);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 }  // namespace
@@ -440,6 +484,36 @@ TEST_F(MainWindow, EveryBoxOfTheCommandsIsReadAsShownWithTheHourglassOnlyWhileTh
     }
 }
 
+TEST_F(MainWindow, TheRealSaveDialogOpensInTheCurrentFolderThenTheLastOffersBatchFilesAndAsksBeforeReplacing)
+{
+    ScratchFolder current, chosen;
+    std::ofstream(std::filesystem::path(chosen.Path() + L"\\r.bat")) << "old";
+    wchar_t before[MAX_PATH] = {}, after[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, before);
+    SetCurrentDirectoryW(current.Path().c_str());
+    Open();
+    SetSpecification(L"ntdll.dll");
+    Click(Control::cmdSearch);
+    SaveDialogSeen seen[2];
+    seen[0].answer = chosen.Path() + L"\\r";
+    for (SaveDialogSeen& dialog : seen) {
+        g_dialog = &dialog;
+        const UniqueResource<resource_traits::NullIsNone<HHOOK, &UnhookWindowsHookEx>> hook(
+            SetWindowsHookExW(WH_CBT, &DriveSaveDialog, nullptr, GetCurrentThreadId()));
+        Click(Control::cmdSaveBAT);
+    }
+    GetCurrentDirectoryW(MAX_PATH, after);
+    SetCurrentDirectoryW(before);
+    EXPECT_EQ(after, current.Path()) << "the program's current folder stays";
+    EXPECT_EQ(std::tuple(seen[0].owner, seen[0].type, seen[0].types), std::tuple(form->Handle(), std::wstring(L"Пакетные файлы"), LRESULT{2}));
+    EXPECT_EQ(seen[0].folder, current.Path()) << "first opened in the current folder";
+    EXPECT_EQ(seen[1].folder, chosen.Path()) << "then in the last one";
+    EXPECT_NE(seen[0].question.find(L"Заменить"), std::wstring::npos) << seen[0].question;
+    ASSERT_EQ(boxes.shown.size(), 1u) << "saved once, then cancelled";
+    EXPECT_EQ(boxes.shown[0].text, chosen.Path() + L"\\r.bat\r\n\r\nПакетный файл сохранён успешно.") << "the extension added";
+    EXPECT_EQ(ReadBytes(chosen.Path() + L"\\r.bat").rfind("IF \"%OS%\"", 0), 0u);
+}
+
 TEST_F(MainWindow, ColumnWidthsAreStoredInTwipsOnClosingAndGarbageInTheStoreLeavesTheDesign)
 {
     {
@@ -500,7 +574,9 @@ TEST_F(CommandLine, TheTrimmedSpecificationIsSearchedOnceWhenTheWindowIsUpAndRep
         EXPECT_EQ(Beeps(), searches) << commandLine << ": the timer fires once";
         const int listed = form->lvProcesses().RowCount();
         EXPECT_TRUE(rows < 0 ? listed > 1 : listed == rows) << commandLine << ": " << listed << " rows";
-        if (listed == 1) EXPECT_EQ(form->lvProcesses().SubItem(1, 2), module);
+        if (listed == 1) {
+            EXPECT_EQ(form->lvProcesses().SubItem(1, 2), module);
+        }
         // A development run's window keeps the development environment's icons.
         EXPECT_EQ(SendMessageW(form->Handle(), WM_GETICON, ICON_SMALL, 0) != 0, !inIde) << commandLine;
         form.reset();

@@ -486,7 +486,7 @@ TEST_F(MainWindow, EveryBoxOfTheCommandsIsReadAsShownWithTheHourglassOnlyWhileTh
 
 TEST_F(MainWindow, TheRealSaveDialogOpensInTheCurrentFolderThenTheLastOffersBatchFilesAndAsksBeforeReplacing)
 {
-    ScratchFolder current, chosen;
+    ScratchFolder current, chosen, other;
     std::ofstream(std::filesystem::path(chosen.Path() + L"\\r.bat")) << "old";
     wchar_t before[MAX_PATH] = {}, after[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, before);
@@ -501,16 +501,20 @@ TEST_F(MainWindow, TheRealSaveDialogOpensInTheCurrentFolderThenTheLastOffersBatc
         const UniqueResource<resource_traits::NullIsNone<HHOOK, &UnhookWindowsHookEx>> hook(
             SetWindowsHookExW(WH_CBT, &DriveSaveDialog, nullptr, GetCurrentThreadId()));
         Click(Control::cmdSaveBAT);
+        // The folder the program keeps for the next save: the dialog opens where it says.
+        WriteRegistryString(CreateRegistryKey(HKEY_CURRENT_USER, L"Software\\Quorvel\\Vennick").get(),
+                            L"Last Save BAT Path", other.Path());
     }
     GetCurrentDirectoryW(MAX_PATH, after);
     SetCurrentDirectoryW(before);
     EXPECT_EQ(after, current.Path()) << "the program's current folder stays";
     EXPECT_EQ(std::tuple(seen[0].owner, seen[0].type, seen[0].types), std::tuple(form->Handle(), std::wstring(L"Пакетные файлы"), LRESULT{2}));
     EXPECT_EQ(seen[0].folder, current.Path()) << "first opened in the current folder";
-    EXPECT_EQ(seen[1].folder, chosen.Path()) << "then in the last one";
+    EXPECT_EQ(seen[1].folder, other.Path()) << "then in the one kept";
     EXPECT_NE(seen[0].question.find(L"Заменить"), std::wstring::npos) << seen[0].question;
     ASSERT_EQ(boxes.shown.size(), 1u) << "saved once, then cancelled";
-    EXPECT_EQ(boxes.shown[0].text, chosen.Path() + L"\\r.bat\r\n\r\nПакетный файл сохранён успешно.") << "the extension added";
+    const std::wstring saved = chosen.Path() + L"\\r.bat\r\n\r\nПакетный файл сохранён успешно.";
+    EXPECT_EQ(_wcsicmp(boxes.shown[0].text.c_str(), saved.c_str()), 0) << "the extension added: " << boxes.shown[0].text;
     EXPECT_EQ(ReadBytes(chosen.Path() + L"\\r.bat").rfind("IF \"%OS%\"", 0), 0u);
 }
 

@@ -2,18 +2,23 @@
 // command line, also of the real program started as a user starts it; its tray icon.
 #include <windows.h>
 #include <commctrl.h>
+#include <commdlg.h>
+#include <dlgs.h>
 #include <objbase.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <tuple>
 
 #include "fixtures/HelperProcess.h"
 #include "fixtures/MainWindowHarness.h"
 #include "platform/AppIdentity.h"
 #include "platform/win/Dpi.h"
+#include "platform/win/Gdi.h"
 #include "platform/win/Registry.h"
 #include "window/KeyShortcuts.h"
 
@@ -71,6 +76,61 @@ int IconWidth(HWND window, WPARAM which)
     return bitmap.bmWidth;
 }
 
+// An icon's pixels, drawn 16 x 16 on black.
+std::vector<COLORREF> Pixels(HICON icon)
+{
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const UniqueGdiObject bitmap(CreateBitmap(16, 16, 1, 32, nullptr));
+    std::vector<COLORREF> pixels;
+    {
+        const SelectedObject selected(dc, bitmap.get());
+        DrawIconEx(dc, 0, 0, icon, 16, 16, 0, nullptr, DI_NORMAL);
+        for (int i = 0; i < 256; ++i) pixels.push_back(GetPixel(dc, i % 16, i / 16));
+    }
+    DeleteDC(dc);
+    return pixels;
+}
+
+// The real save dialog as it opened, read from inside, and the question it asked before
+// replacing a file. It is answered with `answer` as the file's name, or cancelled.
+struct SaveDialogSeen {
+    std::wstring answer, folder, type, question;
+    LRESULT types = 0;
+    HWND window = nullptr, owner = nullptr;
+};
+SaveDialogSeen* g_dialog = nullptr;
+
+// Once the dialog has settled in its folder.
+void CALLBACK ReadAndAnswerSaveDialog(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    const HWND window = g_dialog->window;
+    g_dialog->owner = GetWindow(window, GW_OWNER);
+    wchar_t folder[MAX_PATH] = {};
+    SendMessageW(window, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(folder));
+    g_dialog->folder = folder;
+    g_dialog->type = WindowText(GetDlgItem(window, cmb1));
+    g_dialog->types = SendDlgItemMessageW(window, cmb1, CB_GETCOUNT, 0, 0);
+    SetWindowTextW(GetDlgItem(window, GetDlgItem(window, cmb13) ? cmb13 : edt1), g_dialog->answer.c_str());
+    PostMessageW(window, WM_COMMAND, g_dialog->answer.empty() ? IDCANCEL : IDOK, 0);
+}
+
+LRESULT CALLBACK DriveSaveDialog(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto window = reinterpret_cast<HWND>(wParam);
+    wchar_t kind[16] = {};
+    GetClassNameW(window, kind, 16);
+    if (code == HCBT_ACTIVATE && std::wstring(kind) == L"#32770" && g_dialog->window == nullptr) {
+        g_dialog->window = window;
+        SetTimer(nullptr, 0, 200, &ReadAndAnswerSaveDialog);
+    } else if (code == HCBT_ACTIVATE && std::wstring(kind) == L"#32770" && window != g_dialog->window &&
+               g_dialog->question.empty()) {
+        g_dialog->question = WindowText(GetDlgItem(window, 0xFFFF));
+        PostMessageW(window, WM_COMMAND, IDYES, 0);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 }  // namespace
 
 class MainWindow : public MainWindowHarness {
@@ -93,8 +153,39 @@ protected:
             EXPECT_EQ(Corners(actual), Corners(expected.controls[i])) << expected.dpi << " dpi, control " << i;
             LOGFONTW font{};
             GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
-            EXPECT_EQ(font.lfHeight, expected.fontHeight) << expected.dpi << " dpi, control " << i;
+            EXPECT_EQ(std::tuple(std::wstring(font.lfFaceName), font.lfHeight, font.lfWeight, int{font.lfCharSet},
+                                 font.lfItalic + font.lfUnderline + font.lfStrikeOut),
+                      std::tuple(std::wstring(L"Tahoma"), expected.fontHeight, LONG{400}, 204, 0))
+                << expected.dpi << " dpi, control " << i;
         }
+    }
+    // Keys pressed (true) and released in the system's input, as on the user's keyboard.
+    void Inject(std::initializer_list<std::pair<WORD, bool>> keys)
+    {
+        for (const auto& [key, down] : keys) {
+            INPUT input{};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wVk = key;
+            input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+            SendInput(1, &input, sizeof input);
+        }
+        Pump();
+    }
+    // Dark pixels (text) on the screen where the list's first row stands.
+    int DarkPixelsOfFirstRow()
+    {
+        RECT header{};
+        GetWindowRect(ListView_GetHeader(Handle(Control::lvProcesses)), &header);
+        const HDC screen = GetDC(nullptr);
+        int dark = 0;
+        for (LONG y = header.bottom + 2; y < header.bottom + 14; ++y) {
+            for (LONG x = header.left + 4; x < header.left + 150; ++x) {
+                const COLORREF pixel = GetPixel(screen, x, y);
+                dark += GetRValue(pixel) + GetGValue(pixel) + GetBValue(pixel) < 300;
+            }
+        }
+        ReleaseDC(nullptr, screen);
+        return dark;
     }
 };
 
@@ -130,6 +221,21 @@ TEST_F(MainWindow, StartsCentredWithEveryButtonDisabledAndTheFocusInTheBoxWhichS
 {
     Open();
     EXPECT_EQ(GetFocus(), Handle(Control::txtModuleSpec));
+    EXPECT_EQ(WindowText(form->Handle()), L"Vennick");
+    const std::pair<Control, const wchar_t*> captions[] = {{Control::lblTag, L"Имя файла модуля:"},
+        {Control::cmdSearch, L"Найти"}, {Control::cmdSaveBAT, L"Сохранить BAT"}, {Control::cmdKill, L"Завершить"},
+        {Control::cmdLaunch, L"Запустить"}};
+    for (const auto& [control, caption] : captions) EXPECT_EQ(TextOf(control), caption);
+    int column = 0;
+    for (const wchar_t* header : {L"Имя процесса", L"Версия модуля", L"Полное имя файла модуля"}) {
+        wchar_t text[64] = {};
+        LVCOLUMNW info{};
+        info.mask = LVCF_TEXT;
+        info.pszText = text;
+        info.cchTextMax = 64;
+        SendMessageW(Handle(Control::lvProcesses), LVM_GETCOLUMNW, column++, reinterpret_cast<LPARAM>(&info));
+        EXPECT_STREQ(text, header);
+    }
     for (Control button : {Control::cmdSearch, Control::cmdSaveBAT, Control::cmdKill, Control::cmdLaunch}) {
         EXPECT_FALSE(IsEnabled(button)) << static_cast<int>(button);
     }
@@ -233,33 +339,29 @@ TEST_F(MainWindow, ItsThreadIsInAComApartmentWhileTheWindowLives)
     EXPECT_EQ(CoGetApartmentType(&type, &qualifier), CO_E_NOTINITIALIZED);
 }
 
-TEST_F(MainWindow, SearchListsTheHelpersRowsTheButtonsFollowKillKeepsThemAndShortcutsNeedTheirExactShiftMask)
+TEST_F(MainWindow, SearchDrawsItsRowsUnderTheHourglassAndBeepsTheButtonsFollowAndShortcutsNeedTheirExactMask)
 {
     ScratchFolder folder;
     const std::wstring module = folder.AddModule(ModuleKind::Version5_1_3_2600, L"lib_xq8\\window_xq8.dll");
     HelperProcess helper({module});
+    FailingProcessStatus api;
+    bool hourglass = false;
+    api.onListing = [&] { hourglass = HourglassOver(form->Handle()); };
     Open();
 
     SetSpecification(L"WINDOW_XQ8.DLL");
+    EXPECT_EQ(DarkPixelsOfFirstRow(), 0);
     Click(Control::cmdSearch);
     ResultsList& rows = form->lvProcesses();
     ASSERT_EQ(rows.RowCount(), 1);
     EXPECT_EQ(rows.Text(1), L"vennick_test_helper.exe");
     EXPECT_EQ(rows.SubItem(1, 1), L"5.1.3.2600");
     EXPECT_EQ(rows.SubItem(1, 2), module);
+    EXPECT_GT(DarkPixelsOfFirstRow(), 20) << "the row is drawn on the screen";
     for (Control button : kActionButtons) EXPECT_TRUE(IsEnabled(button));
-    EXPECT_EQ(feedback.events, (std::vector<std::string>{"wait", "normal", "beep"}));
-
-    SetSpecification(L"\\lib_xq8\\");
-    Click(Control::cmdSearch);
-    EXPECT_EQ(rows.RowCount(), 0) << "a folder name is no module's tail";
-    for (Control button : kActionButtons) EXPECT_FALSE(IsEnabled(button));
-    EXPECT_EQ(feedback.Beeps(), 2) << "every search ends with a beep";
-
-    keyboard.controlDown = true;
-    Click(Control::cmdSearch);
-    ASSERT_EQ(rows.RowCount(), 1) << "Ctrl held: the contains test";
-    EXPECT_EQ(rows.SubItem(1, 2), module);
+    EXPECT_TRUE(hourglass) << "over the window and its controls while the search runs";
+    EXPECT_EQ(PointerOver(form->Handle()), LoadCursorW(nullptr, IDC_ARROW)) << "the arrow afterwards";
+    EXPECT_EQ(BeepWatch::beeps, std::vector<UINT>{MB_OK}) << "the default beep";
 
     SetFocus(Handle(Control::cmdSaveBAT));
     for (Control next : {Control::cmdKill, Control::cmdLaunch, Control::txtModuleSpec}) {
@@ -271,30 +373,151 @@ TEST_F(MainWindow, SearchListsTheHelpersRowsTheButtonsFollowKillKeepsThemAndShor
     EXPECT_EQ(rows.RowCount(), 1) << "the rows stay, for starting the programs again";
     for (Control button : kActionButtons) EXPECT_TRUE(IsEnabled(button));
 
-    // The shortcuts need their exact shift mask; the search reads the held Ctrl key.
+    SetSpecification(L"\\lib_xq8\\");
+    Click(Control::cmdSearch);
+    EXPECT_EQ(rows.RowCount(), 0) << "a folder name is no module's tail";
+    for (Control button : kActionButtons) EXPECT_FALSE(IsEnabled(button));
+    EXPECT_EQ(Beeps(), 3) << "every search ends with a beep";
+    EXPECT_EQ(DarkPixelsOfFirstRow(), 0);
+
     SetSpecification(L"");
     PressKey(VK_RETURN, kCtrlMask);
-    EXPECT_EQ(feedback.Beeps(), 4) << "an empty box: no search";
-    keyboard.controlDown = false;
+    EXPECT_EQ(Beeps(), 3) << "an empty box: no search";
     TypeText(L"no_such_module_xq9.dll");
     PressKey(VK_RETURN);
-    EXPECT_EQ(feedback.Beeps(), 5) << "Enter presses the default button";
-    keyboard.controlDown = true;
-    PressKey(VK_RETURN, kCtrlMask | kShiftMask);
-    EXPECT_EQ(feedback.Beeps(), 5) << "Ctrl+Shift+Enter does nothing";
+    EXPECT_EQ(Beeps(), 4) << "Enter presses the default button";
+    for (int shift = 1; shift < 8; ++shift) {  // Shift 1, Ctrl 2, Alt 4: only the exact mask counts
+        if (shift != 2) PressKey(VK_RETURN, shift);
+        if (shift != 1) PressKey(VK_F1, shift);
+        PressKey(VK_ESCAPE, shift);
+    }
+    EXPECT_TRUE(Beeps() == 4 && boxes.shown.size() == 1 && IsOpen()) << "any other mask: nothing";
     PressKey(VK_RETURN, kCtrlMask);
-    EXPECT_EQ(feedback.Beeps(), 6) << "Ctrl+Enter: exactly one search";
+    EXPECT_EQ(Beeps(), 5) << "Ctrl+Enter: exactly one search";
 
     PressKey(VK_F1, kShiftMask);
     ASSERT_EQ(boxes.shown.size(), 2u) << "Shift+F1: the about box";
+    EXPECT_EQ(boxes.shown[1].text, L"Vennick\r\nВерсия 1.02.0024\r\n\r\nQuorvel Software, 2026");
     EXPECT_EQ(boxes.shown[1].style, static_cast<UINT>(MB_OK | MB_USERICON));
-    for (const wchar_t* part : {L"Vennick", L"" VENNICK_VERSION_TEXT, app::kAuthor}) {
-        EXPECT_NE(boxes.shown[1].text.find(part), std::wstring::npos) << boxes.shown[1].text;
-    }
 
     PressKey(VK_ESCAPE);
     EXPECT_FALSE(IsOpen()) << "Esc closes";
     EXPECT_TRUE(quitPosted) << "and the program ends";
+}
+
+// Ctrl and Shift held on the system's keyboard, read by the program's own key-state code.
+TEST_F(MainWindow, TheRealKeyboardsCtrlMakesTheContainsTestAndShiftF1ShowsTheAboutBox)
+{
+    struct : SeamFake<KeyboardState> {
+        int ShiftMask(KeyMoment moment) override { return real().ShiftMask(moment); }
+    } system;
+    ScratchFolder folder;
+    const std::wstring module = folder.AddModule(ModuleKind::NoVersion, L"lib_xq16\\keys_xq16.dll");
+    HelperProcess helper({module});
+    Open();
+    SetSpecification(L"\\LIB_XQ16\\");
+    Inject({{VK_CONTROL, true}});
+    Click(Control::cmdSearch);
+    Inject({{VK_CONTROL, false}});
+    EXPECT_EQ(form->lvProcesses().RowCount(), 1) << "Ctrl held: the contains test";
+    form->lvProcesses().Clear();
+    Inject({{VK_CONTROL, true}, {VK_SHIFT, true}, {VK_RETURN, true}, {VK_RETURN, false}, {VK_SHIFT, false}});
+    EXPECT_EQ(Beeps(), 1) << "Ctrl+Shift+Enter does nothing";
+    Inject({{VK_RETURN, true}, {VK_RETURN, false}});
+    Inject({{VK_CONTROL, false}});
+    EXPECT_EQ(Beeps(), 2) << "Ctrl+Enter searches once";
+    EXPECT_EQ(form->lvProcesses().RowCount(), 1) << "with the contains test";
+    Inject({{VK_SHIFT, true}, {VK_F1, true}, {VK_F1, false}, {VK_SHIFT, false}});
+    EXPECT_EQ(boxes.shown.size(), 1u) << "Shift+F1: the about box";
+}
+
+// Each command's boxes as the user meets them, the hourglass while it runs, its sounds.
+TEST_F(MainWindow, EveryBoxOfTheCommandsIsReadAsShownWithTheHourglassOnlyWhileTheyRunAndABeepAtTheirEnd)
+{
+    ScratchFolder folder;
+    Open();
+    {
+        FailingProcessStatus api;
+        api.listingFails = true;
+        SetSpecification(L"ntdll.dll");
+        Click(Control::cmdSearch);
+        FailingSnapshots snapshots;
+        host.win9x = true;
+        Click(Control::cmdSearch);
+        host.win9x = false;
+    }
+    Click(Control::cmdSearch);
+    ResultsList& rows = form->lvProcesses();
+    ASSERT_GT(rows.RowCount(), 0);
+    rows.Clear();
+    rows.SetTag(rows.AddRow(L"first.exe"), L"&H3FFFFFF0|C:\\gone\\first.exe");
+    Click(Control::cmdKill);
+    Click(Control::cmdLaunch);
+    FakeSaveDialogs dialogs;
+    dialogs.answers = {folder.Path() + L"\\vanished\\r.bat", folder.Path() + L"\\r.bat"};
+    Click(Control::cmdSaveBAT);
+    Click(Control::cmdSaveBAT);
+    EXPECT_EQ(PointerOver(form->Handle()), LoadCursorW(nullptr, IDC_ARROW)) << "the arrow is back";
+    EXPECT_EQ(BeepWatch::beeps, std::vector<UINT>(5, MB_OK)) << "three searches, a terminate, a relaunch";
+    ASSERT_EQ(dialogs.requests.size(), 2u);
+    EXPECT_EQ(dialogs.requests[0].owner, form->Handle()) << "the save dialog is modal to the window";
+
+    const std::wstring kill = L"Вы действительно хотите завершить все перечисленные программы? Все несохранённые "
+                              L"данные могут быть утеряны!";
+    const std::wstring launch = L"Вы действительно хотите перезапустить перечисленные программы? Если они не были "
+                                L"завершены ранее, то они будут запущены повтороно!";
+    const std::tuple<std::wstring, UINT, bool> expected[] = {
+        {L"Can't enum processes!", MB_ICONSTOP, true},
+        {L"Can't create Tool Help process snapshot.\r\n\r\nНедостаточно памяти для выполнения команды.", MB_ICONSTOP, true},
+        {kill, MB_OKCANCEL | MB_ICONEXCLAMATION, false},
+        {L"C:\\gone\\first.exe\r\n\r\nНе удаётся завершить процесс с идентификатором 0x3FFFFFF0 (1073741808).", MB_ICONSTOP, true},
+        {launch, MB_OKCANCEL | MB_ICONEXCLAMATION, false},
+        {L"C:\\gone\\first.exe\r\n\r\nНе удаётся запустить программу.", MB_ICONSTOP, true},
+        {folder.Path() + L"\\vanished\\r.bat\r\n\r\nНе удаётся сохранить пакетный файл.", MB_ICONSTOP, false},
+        {folder.Path() + L"\\r.bat\r\n\r\nПакетный файл сохранён успешно.", MB_ICONINFORMATION, false},
+    };
+    ASSERT_EQ(boxes.shown.size(), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const auto& [text, style, hourglass] = expected[i];
+        // A failure's own description follows the message; the terminate's and the save's vary with the cause.
+        EXPECT_EQ(boxes.shown[i].text.substr(0, i == 3 || i == 6 ? text.size() : std::wstring::npos), text);
+        EXPECT_EQ(boxes.shown[i].style, style) << text;
+        EXPECT_EQ(boxes.shown[i].hourglass, hourglass) << text;
+    }
+}
+
+TEST_F(MainWindow, TheRealSaveDialogOpensInTheCurrentFolderThenTheLastOffersBatchFilesAndAsksBeforeReplacing)
+{
+    ScratchFolder current, chosen, other;
+    std::ofstream(std::filesystem::path(chosen.Path() + L"\\r.bat")) << "old";
+    wchar_t before[MAX_PATH] = {}, after[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, before);
+    SetCurrentDirectoryW(current.Path().c_str());
+    Open();
+    SetSpecification(L"ntdll.dll");
+    Click(Control::cmdSearch);
+    SaveDialogSeen seen[2];
+    seen[0].answer = chosen.Path() + L"\\r";
+    for (SaveDialogSeen& dialog : seen) {
+        g_dialog = &dialog;
+        const UniqueResource<resource_traits::NullIsNone<HHOOK, &UnhookWindowsHookEx>> hook(
+            SetWindowsHookExW(WH_CBT, &DriveSaveDialog, nullptr, GetCurrentThreadId()));
+        Click(Control::cmdSaveBAT);
+        // The folder the program keeps for the next save: the dialog opens where it says.
+        WriteRegistryString(CreateRegistryKey(HKEY_CURRENT_USER, L"Software\\Quorvel\\Vennick").get(),
+                            L"Last Save BAT Path", other.Path());
+    }
+    GetCurrentDirectoryW(MAX_PATH, after);
+    SetCurrentDirectoryW(before);
+    EXPECT_EQ(after, current.Path()) << "the program's current folder stays";
+    EXPECT_EQ(std::tuple(seen[0].owner, seen[0].type, seen[0].types), std::tuple(form->Handle(), std::wstring(L"Пакетные файлы"), LRESULT{2}));
+    EXPECT_EQ(seen[0].folder, current.Path()) << "first opened in the current folder";
+    EXPECT_EQ(seen[1].folder, other.Path()) << "then in the one kept";
+    EXPECT_NE(seen[0].question.find(L"Заменить"), std::wstring::npos) << seen[0].question;
+    ASSERT_EQ(boxes.shown.size(), 1u) << "saved once, then cancelled";
+    const std::wstring saved = chosen.Path() + L"\\r.bat\r\n\r\nПакетный файл сохранён успешно.";
+    EXPECT_EQ(_wcsicmp(boxes.shown[0].text.c_str(), saved.c_str()), 0) << "the extension added: " << boxes.shown[0].text;
+    EXPECT_EQ(ReadBytes(chosen.Path() + L"\\r.bat").rfind("IF \"%OS%\"", 0), 0u);
 }
 
 TEST_F(MainWindow, ColumnWidthsAreStoredInTwipsOnClosingAndGarbageInTheStoreLeavesTheDesign)
@@ -346,27 +569,27 @@ TEST_F(MainWindow, AFailureIsShownWithItsOwnDescriptionAndEndsTheProgram)
 
 TEST_F(CommandLine, TheTrimmedSpecificationIsSearchedOnceWhenTheWindowIsUpAndReplacesADevelopmentRunsSample)
 {
-    // command line, Ctrl held, a development run; then the box, the searches, the rows (-1: more than one)
-    const std::tuple<const wchar_t*, bool, bool, const wchar_t*, int, int> cases[] = {
-        {L"", false, false, L"", 0, 0},
-        {L"  cmdline_xq15.dll \t ", false, false, L"cmdline_xq15.dll", 1, 1},
-        {L"\" \t \"", false, false, L"", 1, -1},  // trims (quotes too) to nothing: every module path ends with ""
-        {L"\\lib_xq15\\", true, false, L"\\lib_xq15\\", 1, 1},  // Ctrl held: the contains test
-        {L"", false, true, L"Mereholt0301.DLL", 0, 0},  // a development run shows a sample
-        {L"cmdline_xq15.dll", false, true, L"cmdline_xq15.dll", 1, 1},  // which the command line replaces
+    // command line, a development run; then the box, the searches, the rows (-1: more than one)
+    const std::tuple<const wchar_t*, bool, const wchar_t*, int, int> cases[] = {
+        {L"", false, L"", 0, 0},
+        {L"  cmdline_xq15.dll \t ", false, L"cmdline_xq15.dll", 1, 1},
+        {L"\" \t \"", false, L"", 1, -1},  // trims (quotes too) to nothing: every module path ends with ""
+        {L"", true, L"Mereholt0301.DLL", 0, 0},  // a development run shows a sample
+        {L"cmdline_xq15.dll", true, L"cmdline_xq15.dll", 1, 1},  // which the command line replaces
     };
-    for (const auto& [commandLine, controlDown, inIde, box, searches, rows] : cases) {
-        keyboard.controlDown = controlDown;
+    for (const auto& [commandLine, inIde, box, searches, rows] : cases) {
         host.inIde = inIde;
-        feedback.events.clear();
+        BeepWatch::beeps.clear();
         Open(commandLine);
         EXPECT_EQ(TextOf(Control::txtModuleSpec), box) << commandLine;
         EXPECT_EQ(IsEnabled(Control::cmdSearch), *box != L'\0') << commandLine;
         for (const ULONGLONG end = GetTickCount64() + 300; GetTickCount64() < end;) Pump();
-        EXPECT_EQ(feedback.Beeps(), searches) << commandLine << ": the timer fires once";
+        EXPECT_EQ(Beeps(), searches) << commandLine << ": the timer fires once";
         const int listed = form->lvProcesses().RowCount();
         EXPECT_TRUE(rows < 0 ? listed > 1 : listed == rows) << commandLine << ": " << listed << " rows";
-        if (listed == 1) EXPECT_EQ(form->lvProcesses().SubItem(1, 2), module);
+        if (listed == 1) {
+            EXPECT_EQ(form->lvProcesses().SubItem(1, 2), module);
+        }
         // A development run's window keeps the development environment's icons.
         EXPECT_EQ(SendMessageW(form->Handle(), WM_GETICON, ICON_SMALL, 0) != 0, !inIde) << commandLine;
         form.reset();
@@ -403,6 +626,8 @@ TEST_F(Tray, MinimizingHidesTheWindowBehindTheIconAndActivatingItBringsTheWindow
     ASSERT_FALSE(notificationArea.changes.empty());
     EXPECT_EQ(notificationArea.changes[0].message, static_cast<DWORD>(NIM_ADD));
     EXPECT_EQ(notificationArea.changes[0].tip, L"Vennick");
+    const UniqueHicon picture(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"A_MAIN", IMAGE_ICON, 16, 16, 0)));
+    EXPECT_EQ(Pixels(notificationArea.changes[0].icon), Pixels(picture.get())) << "the program's picture";
     // A click and a minimize that wait in the queue run inside the restore's pass of the
     // waiting messages: neither may lose the window.
     PostMessageW(form->Handle(), TrayIcon::kCallbackMessage, 1, WM_LBUTTONUP);

@@ -20,6 +20,7 @@
 #include "platform/win/Dpi.h"
 #include "platform/win/Gdi.h"
 #include "platform/win/Registry.h"
+#include "search/modPackProcessInfo.h"
 #include "window/KeyShortcuts.h"
 
 namespace {
@@ -450,7 +451,12 @@ TEST_F(MainWindow, EveryBoxOfTheCommandsIsReadAsShownWithTheHourglassOnlyWhileTh
     ResultsList& rows = form->lvProcesses();
     ASSERT_GT(rows.RowCount(), 0);
     rows.Clear();
-    rows.SetTag(rows.AddRow(L"first.exe"), L"&H3FFFFFF0|C:\\gone\\first.exe");
+    rows.SetTag(rows.AddRow(L"first.exe"), L"&H3FFFFFF0|C:\\gone\\first.exe");  // ended: no terminate failure
+    const HelperProcess unopenable({}, folder.Copy(HelperProgramPath(), L"unopenable.exe"));
+    const auto unopenableId = static_cast<std::int32_t>(unopenable.Id());
+    rows.SetTag(rows.AddRow(L"unopenable.exe"), PackProcessInfo(unopenableId, unopenable.Program()));
+    FailingProcessStatus api;
+    api.unopenable = unopenable.Id();
     Click(Control::cmdKill);
     Click(Control::cmdLaunch);
     FakeSaveDialogs dialogs;
@@ -470,7 +476,7 @@ TEST_F(MainWindow, EveryBoxOfTheCommandsIsReadAsShownWithTheHourglassOnlyWhileTh
         {L"Can't enum processes!", MB_ICONSTOP, true},
         {L"Can't create Tool Help process snapshot.\r\n\r\nНедостаточно памяти для выполнения команды.", MB_ICONSTOP, true},
         {kill, MB_OKCANCEL | MB_ICONEXCLAMATION, false},
-        {L"C:\\gone\\first.exe\r\n\r\nНе удаётся завершить процесс с идентификатором 0x3FFFFFF0 (1073741808).", MB_ICONSTOP, true},
+        {unopenable.Program() + L"\r\n\r\nНе удаётся завершить процесс с идентификатором 0x", MB_ICONSTOP, true},
         {launch, MB_OKCANCEL | MB_ICONEXCLAMATION, false},
         {L"C:\\gone\\first.exe\r\n\r\nНе удаётся запустить программу.", MB_ICONSTOP, true},
         {folder.Path() + L"\\vanished\\r.bat\r\n\r\nНе удаётся сохранить пакетный файл.", MB_ICONSTOP, false},

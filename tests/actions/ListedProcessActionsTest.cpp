@@ -1,6 +1,4 @@
-// "Сохранить BAT", "Завершить" and "Запустить" against real processes and real files: test
-// helpers and copies of them, with the dialog and the message boxes answered through their
-// seams, under the Russian locale (ANSI 1251, OEM 866).
+// The three actions on real processes (test helpers) and real files, under the Russian locale (ANSI 1251, OEM 866).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -42,16 +40,20 @@ public:
     DWORD critical = 0, undying = 0;
 };
 
-// ReplaceFile failing halfway: the old file taken from its place (removed, or moved to the
-// backup), the new one not moved in; then the move fails as well unless `moveWorks`.
-class HalfwayReplace final : public SeamFake<FileWrites> {
+// Writes of half the text, as on a full disk; ReplaceFile failing halfway, the old file gone (or moved to the backup).
+class FailingFileWrites final : public SeamFake<FileWrites> {
 public:
     bool Write(HANDLE file, const char* bytes, DWORD count, DWORD& written) override
     {
-        return real().Write(file, bytes, count, written);
+        if (!halfWrite) return real().Write(file, bytes, count, written);
+        GetFinalPathNameByHandleW(file, writtenTo, MAX_PATH * 4, 0);
+        real().Write(file, bytes, count / 2, written);
+        SetLastError(ERROR_DISK_FULL);
+        return false;
     }
-    bool Replace(const std::wstring& target, const std::wstring&, const std::wstring& backup) override
+    bool Replace(const std::wstring& target, const std::wstring& replacement, const std::wstring& backup) override
     {
+        if (error == 0) return real().Replace(target, replacement, backup);
         if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) MoveFileW(target.c_str(), backup.c_str());
         else DeleteFileW(target.c_str());
         SetLastError(error);
@@ -63,8 +65,9 @@ public:
         SetLastError(ERROR_ACCESS_DENIED);
         return false;
     }
-    DWORD error = ERROR_UNABLE_TO_MOVE_REPLACEMENT;
-    bool moveWorks = false;
+    bool halfWrite = false, moveWorks = true;
+    DWORD error = 0;  // of ReplaceFile; none: the real one
+    wchar_t writtenTo[MAX_PATH * 4] = {};
 };
 
 constexpr const wchar_t* kCannotSave = L"\r\n\r\nНе удаётся сохранить пакетный файл.\r\n\r\n";
@@ -77,44 +80,25 @@ int FilesIn(const std::wstring& folder)
     return static_cast<int>(std::count_if(begin(entries), end(entries), [](auto& e) { return e.is_regular_file(); }));
 }
 
-// Writes half of what it is given, then fails as a full disk does; notes which file.
-class HalfWrite final : public SeamFake<FileWrites> {
-public:
-    bool Write(HANDLE file, const char* bytes, DWORD count, DWORD& written) override
-    {
-        GetFinalPathNameByHandleW(file, writtenTo, MAX_PATH * 4, 0);
-        real().Write(file, bytes, count / 2, written);
-        SetLastError(ERROR_DISK_FULL);
-        return false;
-    }
-    bool Replace(const std::wstring& t, const std::wstring& r, const std::wstring& b) override
-    {
-        return real().Replace(t, r, b);
-    }
-    bool Move(const std::wstring& from, const std::wstring& to) override { return real().Move(from, to); }
-    wchar_t writtenTo[MAX_PATH * 4] = {};
-};
-
 class ListedProcessActions : public ::testing::Test {
 protected:
     void SetUp() override { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Quorvel\\Vennick"); }
     void TearDown() override { SetUp(); }
 
-    // The folder the program keeps for the next save's dialog.
     std::optional<std::wstring> RememberedFolder() const
     {
         const UniqueHkey key = OpenRegistryKey(HKEY_CURRENT_USER, L"Software\\Quorvel\\Vennick");
         return key ? ReadRegistryString(key.get(), L"Last Save BAT Path") : std::nullopt;
     }
-    // Saves to `file`, the dialog's answer; what the file then holds.
-    std::string SaveTo(const std::wstring& file, HWND owner = nullptr)
+    // What the file holds once saved to.
+    std::string SaveTo(const std::wstring& file)
     {
         dialogs.answers.push_back(file);
-        cmdSaveBAT_Click(rows, owner);
+        cmdSaveBAT_Click(rows, nullptr);
         return ReadBytes(file);
     }
 
-    RecordingMessageBoxes boxes;
+    ObservedMessageBoxes boxes;
     RecordingFeedback feedback;
     FakeSaveDialogs dialogs;
     ScratchFolder folder;
@@ -134,12 +118,11 @@ TEST_F(ListedProcessActions, SaveReplacesTheOldFileWithOemTextOrShortPathsAndThe
     AddRow(rows, 2, program);
     const std::wstring file = folder.Path() + L"\\restart.bat";
     WriteBytes(file, std::string(4096, '#'));
-    const HWND owner = reinterpret_cast<HWND>(0x1234);
     dialogs.answers = {std::nullopt};
-    cmdSaveBAT_Click(rows, owner);
+    cmdSaveBAT_Click(rows, nullptr);
     EXPECT_FALSE(RememberedFolder()) << "Cancel does nothing";
 
-    const std::string text = SaveTo(file, owner);
+    const std::string text = SaveTo(file);
     EXPECT_NE(text.find("  START \"\" \"C:\\Tools\\\x8C\xAE\xA9\x20\xA8\xAD\xE1\xE2\xE0\xE3\xAC\xA5\xAD\xE2\\tool.exe\"\r\n"),
               std::string::npos) << "in code page 866";
     const std::string shortLine = "  START \"\" \"" + std::string(shortForm, shortForm + wcslen(shortForm)) + "\"\r\n";
@@ -150,13 +133,8 @@ TEST_F(ListedProcessActions, SaveReplacesTheOldFileWithOemTextOrShortPathsAndThe
     EXPECT_TRUE(feedback.events.empty()) << "no hourglass and no beep for the batch file";
     EXPECT_EQ(RememberedFolder(), folder.Path());
 
-    cmdSaveBAT_Click(rows, owner);  // cancelled: the script has run out
-    ASSERT_EQ(dialogs.requests.size(), 3u);
-    EXPECT_EQ(dialogs.requests[1].initialFolder, std::filesystem::current_path().wstring());
-    EXPECT_EQ(dialogs.requests[2].initialFolder, folder.Path());
-    EXPECT_EQ(dialogs.requests[2].owner, owner);
-    EXPECT_EQ(dialogs.requests[2].filter, L"Пакетные файлы|*.BAT;*.CMD|Все файлы|*.*");
-    EXPECT_EQ(dialogs.requests[2].defaultExt, L"BAT");
+    EXPECT_EQ(dialogs.requests[1].filter, L"Пакетные файлы|*.BAT;*.CMD|Все файлы|*.*");
+    EXPECT_EQ(dialogs.requests[1].defaultExt, L"BAT") << "the real dialog takes the filter's extension";
 }
 
 TEST_F(ListedProcessActions, AFailedSaveIsReportedAndLeavesTheOldFileAndNoOther)
@@ -166,7 +144,8 @@ TEST_F(ListedProcessActions, AFailedSaveIsReportedAndLeavesTheOldFileAndNoOther)
     const std::wstring vanished = folder.Path() + L"\\vanished\\restart.bat";
     for (const std::wstring& file : {half, locked}) WriteBytes(file, "old text");
     SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_READONLY);
-    HalfWrite failing;
+    FailingFileWrites failing;
+    failing.halfWrite = true;
 
     EXPECT_EQ(SaveTo(half), "old text");
     EXPECT_EQ(std::wstring(failing.writtenTo).rfind(L"\\\\?\\" + folder.Path() + L"\\", 0), 0u) << "first a file beside it";
@@ -184,7 +163,6 @@ TEST_F(ListedProcessActions, AFailedSaveIsReportedAndLeavesTheOldFileAndNoOther)
     EXPECT_EQ(boxes.shown[2].text.rfind(vanished + kCannotSave, 0), 0u) << "with the error's details";
     EXPECT_EQ(boxes.shown[3].text, half + kCannotSave + L"Путь программы нельзя записать в кодовой странице 866, а "
                                                         L"короткого имени у него нет: C:\\不存在\\tool.exe");
-    EXPECT_EQ(boxes.shown[3].style, 16u);  // MB_ICONSTOP
     EXPECT_EQ(RememberedFolder(), folder.Path()) << "the folder is remembered all the same";
 }
 
@@ -193,7 +171,7 @@ TEST_F(ListedProcessActions, ASaveThatFailsHalfwayKeepsTheOnlyCopiesAndSaysWhere
     AddRow(rows, 1, L"C:\\A\\a.exe");
     const std::string newText = "IF \"%OS%\"==\"Windows_NT\" GOTO WIN_NT\r\n\r\n  START \"C:\\A\\a.exe\"\r\n"
                                 "  GOTO END\r\n\r\n:WIN_NT\r\n\r\n  START \"\" \"C:\\A\\a.exe\"\r\n\r\n:END\r\n";
-    HalfwayReplace replace;
+    FailingFileWrites replace;
     // the failure of ReplaceFile, whether the move after it works; then the files left
     for (const auto& [error, moveWorks] : {std::pair(ERROR_UNABLE_TO_MOVE_REPLACEMENT, true),
                                            std::pair(ERROR_UNABLE_TO_MOVE_REPLACEMENT, false),
@@ -254,34 +232,7 @@ TEST_F(ListedProcessActions, KillEndsEveryListedProcessButThisProgramAndReportsO
     AddRow(rows, undying.Id(), undying.Program());
     AddRow(rows, otherProgram.Id(), HelperProgramPath());  // the listed program ended; its id came back
     AddRow(rows, ended.Id(), ended.Program());
-    boxes.answers = {IDCANCEL};
-    cmdKill_Click(rows);
-    EXPECT_TRUE(first.IsRunning() && boxes.shown.size() == 1 && feedback.events.empty()) << "Cancel touches nothing";
-
-    cmdKill_Click(rows);
-
-    EXPECT_TRUE(first.WaitForExit(0) && sameName.WaitForExit(0) && second.WaitForExit(0))
-        << "each ended before the next row, and one failure does not stop the others";
-    for (const HelperProcess* running : {&otherProgram, &unopenable, &unlistable, &unreadable, &critical, &undying}) {
-        EXPECT_TRUE(running->IsRunning()) << running->Id();
-    }
-    ASSERT_EQ(boxes.shown.size(), 7u) << "skipped and ended rows are silent";
-    EXPECT_EQ(boxes.shown[1].text, L"Вы действительно хотите завершить все перечисленные программы? Все "
-                                   L"несохранённые данные могут быть утеряны!");
-    EXPECT_EQ(boxes.shown[1].style, 49u);  // MB_OKCANCEL | MB_ICONEXCLAMATION
-    EXPECT_EQ(boxes.shown[2].text, CannotEnd(unopenable.Program(), unopenable.Id(), L"Доступ запрещён."));
-    constexpr const wchar_t* kUnread = L"Read/WriteProcessMemory выполнено частично.";
-    EXPECT_EQ(boxes.shown[3].text, CannotEnd(unlistable.Program(), unlistable.Id(), kUnread));
-    EXPECT_EQ(boxes.shown[4].text, CannotEnd(L"", unreadable.Id(), kUnread));
-    EXPECT_EQ(boxes.shown[5].text, CannotEnd(critical.Program(), critical.Id(), L"Доступ запрещён.")) << "no blue screen";
-    EXPECT_EQ(boxes.shown[6].text, CannotEnd(undying.Program(), undying.Id(), L"Таймаут.")) << "its modules stay loaded";
-    EXPECT_EQ(boxes.shown[6].style, 16u);  // MB_ICONSTOP
-    EXPECT_EQ(feedback.events, (std::vector<std::string>{"wait", "normal", "beep"}));
-}
-
-// A browser's or an editor's helper processes end together with their main process.
-TEST_F(ListedProcessActions, KillingAMainProcessWhoseHelpersEndWithItShowsNoMessage)
-{
+    // A browser's helper processes end together with their main process: no message.
     const HelperProcess main({});
     std::vector<HelperProcess> helpers;
     helpers.reserve(4);
@@ -290,11 +241,26 @@ TEST_F(ListedProcessActions, KillingAMainProcessWhoseHelpersEndWithItShowsNoMess
     }
     AddRow(rows, main.Id(), main.Program());
     for (const HelperProcess& helper : helpers) AddRow(rows, helper.Id(), helper.Program());
+    boxes.answers = {IDCANCEL};
+    cmdKill_Click(rows);
+    EXPECT_TRUE(first.IsRunning() && boxes.shown.size() == 1 && feedback.events.empty()) << "Cancel touches nothing";
 
     cmdKill_Click(rows);
 
-    EXPECT_EQ(boxes.shown.size(), 1u) << "the confirmation only";
+    EXPECT_TRUE(first.WaitForExit(0) && sameName.WaitForExit(0) && second.WaitForExit(0))
+        << "each ended before the next row, and one failure does not stop the others";
     for (const HelperProcess& helper : helpers) EXPECT_TRUE(helper.WaitForExit(0));
+    for (const HelperProcess* running : {&otherProgram, &unopenable, &unlistable, &unreadable, &critical, &undying}) {
+        EXPECT_TRUE(running->IsRunning()) << running->Id();
+    }
+    ASSERT_EQ(boxes.shown.size(), 7u) << "skipped and ended rows are silent";
+    EXPECT_EQ(boxes.shown[2].text, CannotEnd(unopenable.Program(), unopenable.Id(), L"Доступ запрещён."));
+    constexpr const wchar_t* kUnread = L"Read/WriteProcessMemory выполнено частично.";
+    EXPECT_EQ(boxes.shown[3].text, CannotEnd(unlistable.Program(), unlistable.Id(), kUnread));
+    EXPECT_EQ(boxes.shown[4].text, CannotEnd(L"", unreadable.Id(), kUnread));
+    EXPECT_EQ(boxes.shown[5].text, CannotEnd(critical.Program(), critical.Id(), L"Доступ запрещён.")) << "no blue screen";
+    EXPECT_EQ(boxes.shown[6].text, CannotEnd(undying.Program(), undying.Id(), L"Таймаут.")) << "its modules stay loaded";
+    EXPECT_EQ(feedback.events, (std::vector<std::string>{"wait", "normal", "beep"}));
 }
 
 TEST_F(ListedProcessActions, LaunchStartsEveryRowsProgramInItsFolderButNeverThisProgramAfterTheConfirmation)
@@ -315,10 +281,7 @@ TEST_F(ListedProcessActions, LaunchStartsEveryRowsProgramInItsFolderButNeverThis
     EXPECT_EQ(WorkingFoldersOfStarts(b, 1), folder.Path() + L"\\sub\n");
     EXPECT_EQ(SearchRows(L"\\actions_tests.exe").size(), copiesOfSelf);
     ASSERT_EQ(boxes.shown.size(), 3u) << "the confirmation and the missing program";
-    EXPECT_EQ(boxes.shown[1].text, L"Вы действительно хотите перезапустить перечисленные программы? Если они не были "
-                                   L"завершены ранее, то они будут запущены повтороно!");
     EXPECT_EQ(boxes.shown[2].text, missing + L"\r\n\r\nНе удаётся запустить программу.");
-    EXPECT_EQ(boxes.shown[2].style, 16u);  // MB_ICONSTOP
     EXPECT_EQ(feedback.events, (std::vector<std::string>{"wait", "normal", "beep"}));
 }
 

@@ -1,5 +1,4 @@
-// Matching must never fail or read outside its texts, and must keep the properties of
-// its two tests whatever the texts hold.
+// Matching must never fail or read outside its texts, and keeps its two tests' properties whatever they hold.
 #include <cstdlib>
 
 #include "FuzzText.h"

@@ -1,5 +1,4 @@
-// Unpacking must never fail or read outside the key, whatever the key holds, and
-// packing must round-trip every id and text.
+// Unpacking must never fail or read outside any key; packing must round-trip every id and text.
 #include <cstdlib>
 #include <cstring>
 

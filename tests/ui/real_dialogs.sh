@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# real_dialogs.sh <bin-folder> <screenshot-folder>: the actions' real dialogs driven by keystrokes on the X server, with
-# screenshots: the save dialog (opens in the current directory; a name typed without extension gets .BAT), the success
-# message, and both confirmations answered Cancel.
+# real_dialogs.sh <bin-folder> <screenshot-folder>: the real program, started from a folder with spaces and searching its
+# command line, its actions' real dialogs driven by keystrokes on the X server, with screenshots: the save dialog (opens
+# in the current directory; a name typed without extension gets .BAT), the success message, both confirmations answered
+# Cancel; Esc ends the program with exit code 0.
 set -euo pipefail
 shots=$2
 mkdir -p "$shots"
@@ -13,13 +14,11 @@ fail() { echo "real_dialogs: $*" >&2; exit 1; }
 
 wine "$1/vennick_test_helper.exe" --lifetime 120 &
 helper=$!
+mkdir "$work/My Tools" && cp "$1/vennick.exe" "$work/My Tools/"
 cd "$work"
-wine "$1/vennick.exe" &
+wine "$work/My Tools/vennick.exe" "  vennick_test_helper.exe " &
 program=$!
-sleep 4
-xdotool mousemove 512 60 type --delay 40 "vennick_test_helper.exe"
-keys Return
-shot search 4
+shot search 6
 keys Tab Tab Tab space  # past "Найти" and the list: "Сохранить BAT"
 shot save-dialog
 xdotool type --delay 40 "restart"
@@ -43,4 +42,5 @@ sleep 1
 keys Escape
 for _ in $(seq 1 50); do kill -0 $program 2>/dev/null || break; sleep 0.2; done
 kill -0 $program 2>/dev/null && fail "Esc did not close the program"
+wait $program || fail "exit code $?"
 echo "real_dialogs: passed; screenshots in $shots"

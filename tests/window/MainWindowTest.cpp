@@ -501,7 +501,6 @@ TEST_F(MainWindow, AFailureEndsTheProgramAndAWindowLivesInAComApartmentAndStores
     EXPECT_EQ(StoredWidth(L"Column 2 Width"), 1350u) << "the session's end is the program's end";
 }
 
-// The window in the test process first; then the real program, started from a quoted path with spaces.
 TEST_F(CommandLine, TheTrimmedSpecificationIsSearchedOnceWhenTheWindowIsUpAndReplacesADevelopmentRunsSample)
 {
     // command line, a development run; then the box, the searches, the rows (-1: more than one)
@@ -530,24 +529,6 @@ TEST_F(CommandLine, TheTrimmedSpecificationIsSearchedOnceWhenTheWindowIsUpAndRep
         form.reset();
         Pump();
     }
-
-    const std::wstring program = folder.Copy(BuildFolder() + L"vennick.exe", L"My Tools xq15\\vennick.exe");
-    const UniqueHandle running = StartProcess(program, L"\"" + program + L"\"  cmdline_xq15.dll  ");
-    HWND window = nullptr, list = nullptr;
-    for (int attempt = 0; attempt < 200 && SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 0; ++attempt, Sleep(50)) {
-        window = FindWindowW(L"VennickMain", nullptr);
-        list = GetDlgItem(window, static_cast<int>(Control::lvProcesses));
-    }
-    wchar_t text[64] = {};
-    // WM_GETTEXT itself: GetWindowText does not ask another process's edit box.
-    SendMessageW(GetDlgItem(window, static_cast<int>(Control::txtModuleSpec)), WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text));
-    EXPECT_STREQ(text, L"cmdline_xq15.dll");
-    EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 1);
-    PostMessageW(window, WM_CLOSE, 0, 0);
-    ASSERT_EQ(WaitForSingleObject(running.get(), 15'000), WAIT_OBJECT_0);
-    DWORD code = 1;
-    GetExitCodeProcess(running.get(), &code);
-    EXPECT_EQ(code, 0u);
 }
 
 TEST_F(MainWindow, TrayIconHidesTheMinimizedWindowAndAClickOrANewTaskbarWithoutANotificationAreaBringsItBack)

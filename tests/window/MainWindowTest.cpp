@@ -15,12 +15,10 @@
 
 #include "fixtures/HelperProcess.h"
 #include "fixtures/MainWindowHarness.h"
-#include "platform/AppIdentity.h"
 #include "platform/win/Dpi.h"
 #include "platform/win/Gdi.h"
 #include "platform/win/Registry.h"
 #include "search/modPackProcessInfo.h"
-#include "window/KeyShortcuts.h"
 
 namespace {
 
@@ -172,11 +170,7 @@ protected:
     }
     // The tray icon's activation; the window shown, restored and in front, with the icon gone.
     void Minimize() { ShowWindow(form->Handle(), SW_MINIMIZE); Pump(); }
-    void ActivateIcon(UINT mouseMessage = WM_LBUTTONUP)
-    {
-        SendMessageW(form->Handle(), TrayIcon::kCallbackMessage, 1, mouseMessage);
-        Pump();
-    }
+    void ActivateIcon(UINT message = WM_LBUTTONUP) { SendMessageW(form->Handle(), TrayIcon::kCallbackMessage, 1, message); Pump(); }
     void ExpectWindowBack(const char* when)
     {
         EXPECT_TRUE(IsWindowVisible(form->Handle()) && !IsIconic(form->Handle())) << when;
@@ -185,14 +179,7 @@ protected:
     }
 };
 
-class CommandLine : public MainWindowHarness {
-protected:
-    ScratchFolder folder;
-    const std::wstring module = folder.AddModule(ModuleKind::Version5_1_0_2600, L"lib_xq15\\cmdline_xq15.dll");
-    HelperProcess helper{std::vector<std::wstring>{module}};
-};
-
-TEST_F(MainWindow, StartsCentredWithButtonsDisabledTheFocusInTheBoxAndTheBackgroundAlignedWithTheDesktop)
+TEST_F(MainWindow, StartsCentredWithButtonsDisabledAndTheFocusInTheBoxDrawsTheDesktopAndMinimizesIntoTheTray)
 {
     Open();
     EXPECT_EQ(GetFocus(), Handle(Control::txtModuleSpec));
@@ -261,6 +248,59 @@ TEST_F(MainWindow, StartsCentredWithButtonsDisabledTheFocusInTheBoxAndTheBackgro
     EXPECT_EQ(GetPixel(dc, 74, 366), GetSysColor(COLOR_BTNFACE));
     EXPECT_EQ(GetPixel(dc, 148, 366), GetSysColor(COLOR_BTNTEXT));
     ReleaseDC(form->Handle(), dc);
+
+    // Minimized, it hides behind the tray icon.
+    SetSpecification(L"");
+    Minimize();
+    EXPECT_FALSE(IsWindowVisible(form->Handle()));
+    ASSERT_FALSE(notificationArea.changes.empty());
+    EXPECT_EQ(notificationArea.changes[0].message, static_cast<DWORD>(NIM_ADD));
+    EXPECT_EQ(notificationArea.changes[0].tip, L"Vennick");
+    const UniqueHicon picture(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"A_MAIN", IMAGE_ICON, 16, 16, 0)));
+    EXPECT_EQ(Pixels(notificationArea.changes[0].icon), Pixels(picture.get())) << "the program's picture";
+    // A click and a minimize waiting in the queue run inside the restore: neither may lose the window.
+    PostMessageW(form->Handle(), TrayIcon::kCallbackMessage, 1, WM_LBUTTONUP);
+    PostMessageW(form->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ActivateIcon();
+    ExpectWindowBack("a click and a minimize during the restore");
+
+    SetSpecification(std::wstring(300, L'm'));
+    Minimize();
+    ActivateIcon(NIN_KEYSELECT);
+    ExpectWindowBack("the keyboard");
+    EXPECT_EQ(notificationArea.changes.back().message, static_cast<DWORD>(NIM_DELETE));
+    Minimize();
+    // The tooltip is computed anew, and a long one is cut to what the shell takes.
+    EXPECT_EQ(notificationArea.changes.back().tip, L"Vennick :: " + std::wstring(115, L'm') + L"\u2026");
+
+    // A new taskbar knows none of the old icons.
+    NOTIFYICONDATAW gone{};
+    gone.cbSize = sizeof gone;
+    gone.hWnd = form->Handle();
+    gone.uID = 1;
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &gone));
+    const std::size_t before = notificationArea.changes.size();
+    const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+    SendMessageW(form->Handle(), taskbarCreated, 0, 0);
+    ASSERT_EQ(notificationArea.changes.size(), before + 2);
+    EXPECT_EQ(notificationArea.changes[before].message, static_cast<DWORD>(NIM_ADD));
+    EXPECT_EQ(notificationArea.changes[before + 1].message, static_cast<DWORD>(NIM_SETVERSION))
+        << "keyboard selection keeps working";
+    EXPECT_FALSE(IsWindowVisible(form->Handle()));
+    SendMessageW(form->Handle(), WM_CLOSE, 0, 0);
+    Pump();
+    EXPECT_FALSE(IsOpen());
+    EXPECT_EQ(notificationArea.changes.back().message, static_cast<DWORD>(NIM_DELETE)) << "the icon goes with the window";
+
+    Open();
+    Minimize();
+    notificationArea.refuse = true;
+    SendMessageW(form->Handle(), taskbarCreated, 0, 0);
+    Pump();
+    ExpectWindowBack("hidden without an icon, it could never come back");
+    Minimize();
+    EXPECT_TRUE(IsWindowVisible(form->Handle()) && IsIconic(form->Handle())) << "minimized on the taskbar";
+    EXPECT_FALSE(form->stMain().IconVisible());
 }
 
 TEST_F(MainWindow, LayoutFontAndIconsAreTheDesignAtTheWindowsDpi)
@@ -363,9 +403,8 @@ TEST_F(MainWindow, SearchDrawsItsRowsTheButtonsFollowAndTheKeysNeedTheirExactMas
 TEST_F(MainWindow, EveryBoxOfTheCommandsIsReadAsShownWithTheHourglassWhileTheyRunAndTheRealSaveDialogAsksBeforeReplacing)
 {
     ScratchFolder folder, current, chosen, other;
-    wchar_t before[MAX_PATH] = {}, after[MAX_PATH] = {};
-    GetCurrentDirectoryW(MAX_PATH, before);
-    SetCurrentDirectoryW(current.Path().c_str());
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(current.Path());
     Open();
     SetSpecification(L"ntdll.dll");
     {
@@ -432,9 +471,8 @@ TEST_F(MainWindow, EveryBoxOfTheCommandsIsReadAsShownWithTheHourglassWhileTheyRu
         WriteRegistryString(CreateRegistryKey(HKEY_CURRENT_USER, L"Software\\Quorvel\\Vennick").get(),
                             L"Last Save BAT Path", other.Path());
     }
-    GetCurrentDirectoryW(MAX_PATH, after);
-    SetCurrentDirectoryW(before);
-    EXPECT_EQ(after, current.Path()) << "the program's current folder stays";
+    EXPECT_EQ(std::filesystem::current_path(), current.Path()) << "the program's current folder stays";
+    std::filesystem::current_path(before);
     EXPECT_EQ(std::tuple(seen[0].owner, seen[0].type, seen[0].types), std::tuple(form->Handle(), std::wstring(L"Пакетные файлы"), LRESULT{2}));
     EXPECT_EQ(seen[0].folder, current.Path()) << "first opened in the current folder";
     EXPECT_EQ(seen[1].folder, other.Path()) << "then in the one kept";
@@ -445,8 +483,9 @@ TEST_F(MainWindow, EveryBoxOfTheCommandsIsReadAsShownWithTheHourglassWhileTheyRu
     EXPECT_EQ(ReadBytes(chosen.Path() + L"\\r.bat").rfind("IF \"%OS%\"", 0), 0u);
 }
 
-// A failed start first, then the apartment of a window not shown (Wine's input methods enter one for a shown window).
-TEST_F(MainWindow, AFailureEndsTheProgramAndAWindowLivesInAComApartmentAndStoresItsColumnWidthsInTwips)
+// A failed start; the apartment of a window not shown (Wine's input methods enter one for a shown window); the command
+// line searched once the window is up; the column widths kept.
+TEST_F(MainWindow, AFailureEndsTheProgramTheCommandLineIsSearchedOnceAndTheColumnWidthsAreKeptInTwips)
 {
     host.failure = L"Сбой при проверке среды.";
     form.emplace();
@@ -467,6 +506,36 @@ TEST_F(MainWindow, AFailureEndsTheProgramAndAWindowLivesInAComApartmentAndStores
     EXPECT_EQ(type, APTTYPE_MAINSTA);
     form.reset();
     EXPECT_EQ(CoGetApartmentType(&type, &qualifier), CO_E_NOTINITIALIZED);
+
+    ScratchFolder folder;
+    const std::wstring module = folder.AddModule(ModuleKind::Version5_1_0_2600, L"lib_xq15\\cmdline_xq15.dll");
+    const HelperProcess helper({module});
+    // command line, a development run; then the box, the searches, the rows (-1: more than one)
+    const std::tuple<const wchar_t*, bool, const wchar_t*, int, int> cases[] = {
+        {L"", false, L"", 0, 0},
+        {L"  cmdline_xq15.dll \t ", false, L"cmdline_xq15.dll", 1, 1},
+        {L"\" \t \"", false, L"", 1, -1},  // trims (quotes too) to nothing: every module path ends with ""
+        {L"", true, L"Mereholt0301.DLL", 0, 0},  // a development run shows a sample
+        {L"cmdline_xq15.dll", true, L"cmdline_xq15.dll", 1, 1},  // which the command line replaces
+    };
+    for (const auto& [commandLine, inIde, box, searches, rows] : cases) {
+        host.inIde = inIde;
+        BeepWatch::beeps.clear();
+        Open(commandLine);
+        EXPECT_EQ(WindowText(Handle(Control::txtModuleSpec)), box) << commandLine;
+        EXPECT_EQ(IsEnabled(Control::cmdSearch), *box != L'\0') << commandLine;
+        for (const ULONGLONG end = GetTickCount64() + 300; GetTickCount64() < end;) Pump();
+        EXPECT_EQ(Beeps(), searches) << commandLine << ": the timer fires once";
+        const int listed = form->lvProcesses().RowCount();
+        EXPECT_TRUE(rows < 0 ? listed > 1 : listed == rows) << commandLine << ": " << listed << " rows";
+        if (listed == 1) {
+            EXPECT_EQ(form->lvProcesses().SubItem(1, 2), module);
+        }
+        // A development run's window keeps the development environment's icons.
+        EXPECT_EQ(SendMessageW(form->Handle(), WM_GETICON, ICON_SMALL, 0) != 0, !inIde) << commandLine;
+        form.reset();
+        Pump();
+    }
 
     {
         const UniqueHkey key = CreateRegistryKey(HKEY_CURRENT_USER, kWidthsKey);
@@ -499,91 +568,4 @@ TEST_F(MainWindow, AFailureEndsTheProgramAndAWindowLivesInAComApartmentAndStores
     EXPECT_TRUE(IsOpen() && StoredWidth(L"Column 2 Width") == 1590u) << "a cancelled logoff changes nothing";
     SendMessageW(form->Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
     EXPECT_EQ(StoredWidth(L"Column 2 Width"), 1350u) << "the session's end is the program's end";
-}
-
-TEST_F(CommandLine, TheTrimmedSpecificationIsSearchedOnceWhenTheWindowIsUpAndReplacesADevelopmentRunsSample)
-{
-    // command line, a development run; then the box, the searches, the rows (-1: more than one)
-    const std::tuple<const wchar_t*, bool, const wchar_t*, int, int> cases[] = {
-        {L"", false, L"", 0, 0},
-        {L"  cmdline_xq15.dll \t ", false, L"cmdline_xq15.dll", 1, 1},
-        {L"\" \t \"", false, L"", 1, -1},  // trims (quotes too) to nothing: every module path ends with ""
-        {L"", true, L"Mereholt0301.DLL", 0, 0},  // a development run shows a sample
-        {L"cmdline_xq15.dll", true, L"cmdline_xq15.dll", 1, 1},  // which the command line replaces
-    };
-    for (const auto& [commandLine, inIde, box, searches, rows] : cases) {
-        host.inIde = inIde;
-        BeepWatch::beeps.clear();
-        Open(commandLine);
-        EXPECT_EQ(WindowText(Handle(Control::txtModuleSpec)), box) << commandLine;
-        EXPECT_EQ(IsEnabled(Control::cmdSearch), *box != L'\0') << commandLine;
-        for (const ULONGLONG end = GetTickCount64() + 300; GetTickCount64() < end;) Pump();
-        EXPECT_EQ(Beeps(), searches) << commandLine << ": the timer fires once";
-        const int listed = form->lvProcesses().RowCount();
-        EXPECT_TRUE(rows < 0 ? listed > 1 : listed == rows) << commandLine << ": " << listed << " rows";
-        if (listed == 1) {
-            EXPECT_EQ(form->lvProcesses().SubItem(1, 2), module);
-        }
-        // A development run's window keeps the development environment's icons.
-        EXPECT_EQ(SendMessageW(form->Handle(), WM_GETICON, ICON_SMALL, 0) != 0, !inIde) << commandLine;
-        form.reset();
-        Pump();
-    }
-}
-
-TEST_F(MainWindow, TrayIconHidesTheMinimizedWindowAndAClickOrANewTaskbarWithoutANotificationAreaBringsItBack)
-{
-    Open();
-    Minimize();
-    EXPECT_FALSE(IsWindowVisible(form->Handle()));
-    ASSERT_FALSE(notificationArea.changes.empty());
-    EXPECT_EQ(notificationArea.changes[0].message, static_cast<DWORD>(NIM_ADD));
-    EXPECT_EQ(notificationArea.changes[0].tip, L"Vennick");
-    const UniqueHicon picture(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"A_MAIN", IMAGE_ICON, 16, 16, 0)));
-    EXPECT_EQ(Pixels(notificationArea.changes[0].icon), Pixels(picture.get())) << "the program's picture";
-    // A click and a minimize waiting in the queue run inside the restore: neither may lose the window.
-    PostMessageW(form->Handle(), TrayIcon::kCallbackMessage, 1, WM_LBUTTONUP);
-    PostMessageW(form->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    ActivateIcon();
-    ExpectWindowBack("a click and a minimize during the restore");
-
-    for (const UINT activation : {UINT{WM_LBUTTONUP}, UINT{NIN_KEYSELECT}}) {
-        SetSpecification(std::wstring(300, L'm'));
-        Minimize();
-        ActivateIcon(activation);
-        ExpectWindowBack(activation == WM_LBUTTONUP ? "a click" : "the keyboard");
-        EXPECT_EQ(notificationArea.changes.back().message, static_cast<DWORD>(NIM_DELETE));
-    }
-    Minimize();
-    // The tooltip is computed anew, and a long one is cut to what the shell takes.
-    EXPECT_EQ(notificationArea.changes.back().tip, L"Vennick :: " + std::wstring(115, L'm') + L"\u2026");
-
-    // A new taskbar knows none of the old icons.
-    NOTIFYICONDATAW gone{};
-    gone.cbSize = sizeof gone;
-    gone.hWnd = form->Handle();
-    gone.uID = 1;
-    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &gone));
-    const std::size_t before = notificationArea.changes.size();
-    const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
-    SendMessageW(form->Handle(), taskbarCreated, 0, 0);
-    ASSERT_EQ(notificationArea.changes.size(), before + 2);
-    EXPECT_EQ(notificationArea.changes[before].message, static_cast<DWORD>(NIM_ADD));
-    EXPECT_EQ(notificationArea.changes[before + 1].message, static_cast<DWORD>(NIM_SETVERSION))
-        << "keyboard selection keeps working";
-    EXPECT_FALSE(IsWindowVisible(form->Handle()));
-    SendMessageW(form->Handle(), WM_CLOSE, 0, 0);
-    Pump();
-    EXPECT_FALSE(IsOpen());
-    EXPECT_EQ(notificationArea.changes.back().message, static_cast<DWORD>(NIM_DELETE)) << "the icon goes with the window";
-
-    Open();
-    Minimize();
-    notificationArea.refuse = true;
-    SendMessageW(form->Handle(), taskbarCreated, 0, 0);
-    Pump();
-    ExpectWindowBack("hidden without an icon, it could never come back");
-    Minimize();
-    EXPECT_TRUE(IsWindowVisible(form->Handle()) && IsIconic(form->Handle())) << "minimized on the taskbar";
-    EXPECT_FALSE(form->stMain().IconVisible());
 }

@@ -143,15 +143,9 @@ protected:
         }
     }
     // Keys pressed (true) and released in the system's input, as on the user's keyboard.
-    void Inject(std::initializer_list<std::pair<WORD, bool>> keys)
+    void Inject(std::initializer_list<std::pair<BYTE, bool>> keys)
     {
-        for (const auto& [key, down] : keys) {
-            INPUT input{};
-            input.type = INPUT_KEYBOARD;
-            input.ki.wVk = key;
-            input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-            SendInput(1, &input, sizeof input);
-        }
+        for (const auto& [key, down] : keys) keybd_event(key, 0, down ? 0 : KEYEVENTF_KEYUP, 0);
         Pump();
     }
     // Dark pixels (text) where the list's first row stands.
@@ -179,8 +173,13 @@ protected:
     }
 };
 
-TEST_F(MainWindow, StartsCentredWithButtonsDisabledAndTheFocusInTheBoxDrawsTheDesktopAndMinimizesIntoTheTray)
+// One session: the window as it starts; a move; searches with Ctrl and Shift held on the system's keyboard, read by the
+// program's own key-state code, then with the fake's masks; the tray icon.
+TEST_F(MainWindow, StartsCentredDrawsTheDesktopSearchesDrawsItsRowsTheKeysNeedTheirExactMaskAndMinimizesIntoTheTray)
 {
+    ScratchFolder folder;
+    const std::wstring module = folder.AddModule(ModuleKind::Version5_1_3_2600, L"lib_xq8\\window_xq8.dll");
+    HelperProcess helper({module, folder.AddModule(ModuleKind::NoVersion, L"lib_xq16\\keys_xq16.dll")});
     Open();
     EXPECT_EQ(GetFocus(), Handle(Control::txtModuleSpec));
     EXPECT_EQ(WindowText(form->Handle()), L"Vennick");
@@ -248,6 +247,67 @@ TEST_F(MainWindow, StartsCentredWithButtonsDisabledAndTheFocusInTheBoxDrawsTheDe
     EXPECT_EQ(GetPixel(dc, 74, 366), GetSysColor(COLOR_BTNFACE));
     EXPECT_EQ(GetPixel(dc, 148, 366), GetSysColor(COLOR_BTNTEXT));
     ReleaseDC(form->Handle(), dc);
+
+
+    ResultsList& rows = form->lvProcesses();
+    {
+        struct : SeamFake<KeyboardState> {
+            int ShiftMask(KeyMoment moment) override { return real().ShiftMask(moment); }
+        } system;
+        SetSpecification(L"\\LIB_XQ16\\");
+        Inject({{VK_CONTROL, true}});
+        Click(Control::cmdSearch);
+        Inject({{VK_CONTROL, false}});
+        EXPECT_EQ(rows.RowCount(), 1) << "Ctrl held: the contains test";
+        rows.Clear();
+        Inject({{VK_CONTROL, true}, {VK_SHIFT, true}, {VK_RETURN, true}, {VK_RETURN, false}, {VK_SHIFT, false}});
+        EXPECT_EQ(Beeps(), 1) << "Ctrl+Shift+Enter does nothing";
+        Inject({{VK_RETURN, true}, {VK_RETURN, false}});
+        Inject({{VK_CONTROL, false}});
+        EXPECT_EQ(Beeps(), 2) << "Ctrl+Enter searches once";
+        EXPECT_EQ(rows.RowCount(), 1) << "with the contains test";
+        Inject({{VK_SHIFT, true}, {VK_F1, true}, {VK_F1, false}, {VK_SHIFT, false}});
+        ASSERT_EQ(boxes.shown.size(), 1u) << "Shift+F1: the about box";
+        EXPECT_EQ(boxes.shown[0].text, L"Vennick\r\nВерсия 1.02.0024\r\n\r\nQuorvel Software, 2026");
+        EXPECT_EQ(boxes.shown[0].style, static_cast<UINT>(MB_OK | MB_USERICON));
+    }
+    SetSpecification(L"WINDOW_XQ8.DLL");
+    Click(Control::cmdSearch);
+    ASSERT_EQ(rows.RowCount(), 1);
+    EXPECT_EQ(std::tuple(rows.Text(1), rows.SubItem(1, 1), rows.SubItem(1, 2)),
+              std::tuple(std::wstring(L"vennick_test_helper.exe"), std::wstring(L"5.1.3.2600"), module));
+    EXPECT_GT(DarkPixelsOfFirstRow(), 20) << "the row is drawn on the screen";
+    for (Control button : kActionButtons) EXPECT_TRUE(IsEnabled(button));
+
+    SetFocus(Handle(Control::cmdSaveBAT));
+    for (Control next : {Control::cmdKill, Control::cmdLaunch, Control::txtModuleSpec}) {
+        PressKey(VK_TAB);
+        EXPECT_EQ(GetFocus(), Handle(next)) << "the tab order";
+    }
+    Click(Control::cmdKill);  // the confirmation answered OK
+    EXPECT_TRUE(helper.WaitForExit(5'000));
+    EXPECT_EQ(rows.RowCount(), 1) << "the rows stay, for starting the programs again";
+    for (Control button : kActionButtons) EXPECT_TRUE(IsEnabled(button));
+
+    SetSpecification(L"\\lib_xq8\\");
+    Click(Control::cmdSearch);
+    EXPECT_EQ(rows.RowCount(), 0) << "a folder name is no module's tail";
+    for (Control button : kActionButtons) EXPECT_FALSE(IsEnabled(button));
+    EXPECT_EQ(Beeps(), 5) << "every search ends with a beep";
+    EXPECT_EQ(DarkPixelsOfFirstRow(), 0);
+
+    SetSpecification(L"");
+    PressKey(VK_RETURN, kCtrlMask);
+    EXPECT_EQ(Beeps(), 5) << "an empty box: no search";
+    TypeText(L"no_such_module_xq9.dll");
+    PressKey(VK_RETURN);
+    EXPECT_EQ(Beeps(), 6) << "Enter presses the default button";
+    for (int shift = 1; shift < 8; ++shift) {  // Shift 1, Ctrl 2, Alt 4: only the exact mask counts
+        if (shift != 2) PressKey(VK_RETURN, shift);
+        if (shift != 1) PressKey(VK_F1, shift);
+        PressKey(VK_ESCAPE, shift);
+    }
+    EXPECT_TRUE(Beeps() == 6 && boxes.shown.size() == 2 && IsOpen()) << "any other mask: nothing";
 
     // Minimized, it hides behind the tray icon.
     SetSpecification(L"");
@@ -331,73 +391,6 @@ TEST_F(MainWindow, LayoutFontAndIconsAreTheDesignAtTheWindowsDpi)
     EXPECT_FALSE(GetIconInfo(small, &info)) << "the window's icons go with it";
 }
 
-// Ctrl and Shift held on the system's keyboard first, read by the program's own key-state code; then the fake's masks.
-TEST_F(MainWindow, SearchDrawsItsRowsTheButtonsFollowAndTheKeysNeedTheirExactMask)
-{
-    ScratchFolder folder;
-    const std::wstring module = folder.AddModule(ModuleKind::Version5_1_3_2600, L"lib_xq8\\window_xq8.dll");
-    HelperProcess helper({module, folder.AddModule(ModuleKind::NoVersion, L"lib_xq16\\keys_xq16.dll")});
-    Open();
-    ResultsList& rows = form->lvProcesses();
-    {
-        struct : SeamFake<KeyboardState> {
-            int ShiftMask(KeyMoment moment) override { return real().ShiftMask(moment); }
-        } system;
-        SetSpecification(L"\\LIB_XQ16\\");
-        Inject({{VK_CONTROL, true}});
-        Click(Control::cmdSearch);
-        Inject({{VK_CONTROL, false}});
-        EXPECT_EQ(rows.RowCount(), 1) << "Ctrl held: the contains test";
-        rows.Clear();
-        Inject({{VK_CONTROL, true}, {VK_SHIFT, true}, {VK_RETURN, true}, {VK_RETURN, false}, {VK_SHIFT, false}});
-        EXPECT_EQ(Beeps(), 1) << "Ctrl+Shift+Enter does nothing";
-        Inject({{VK_RETURN, true}, {VK_RETURN, false}});
-        Inject({{VK_CONTROL, false}});
-        EXPECT_EQ(Beeps(), 2) << "Ctrl+Enter searches once";
-        EXPECT_EQ(rows.RowCount(), 1) << "with the contains test";
-        Inject({{VK_SHIFT, true}, {VK_F1, true}, {VK_F1, false}, {VK_SHIFT, false}});
-        ASSERT_EQ(boxes.shown.size(), 1u) << "Shift+F1: the about box";
-        EXPECT_EQ(boxes.shown[0].text, L"Vennick\r\nВерсия 1.02.0024\r\n\r\nQuorvel Software, 2026");
-        EXPECT_EQ(boxes.shown[0].style, static_cast<UINT>(MB_OK | MB_USERICON));
-    }
-    SetSpecification(L"WINDOW_XQ8.DLL");
-    Click(Control::cmdSearch);
-    ASSERT_EQ(rows.RowCount(), 1);
-    EXPECT_EQ(std::tuple(rows.Text(1), rows.SubItem(1, 1), rows.SubItem(1, 2)),
-              std::tuple(std::wstring(L"vennick_test_helper.exe"), std::wstring(L"5.1.3.2600"), module));
-    EXPECT_GT(DarkPixelsOfFirstRow(), 20) << "the row is drawn on the screen";
-    for (Control button : kActionButtons) EXPECT_TRUE(IsEnabled(button));
-
-    SetFocus(Handle(Control::cmdSaveBAT));
-    for (Control next : {Control::cmdKill, Control::cmdLaunch, Control::txtModuleSpec}) {
-        PressKey(VK_TAB);
-        EXPECT_EQ(GetFocus(), Handle(next)) << "the tab order";
-    }
-    Click(Control::cmdKill);  // the confirmation answered OK
-    EXPECT_TRUE(helper.WaitForExit(5'000));
-    EXPECT_EQ(rows.RowCount(), 1) << "the rows stay, for starting the programs again";
-    for (Control button : kActionButtons) EXPECT_TRUE(IsEnabled(button));
-
-    SetSpecification(L"\\lib_xq8\\");
-    Click(Control::cmdSearch);
-    EXPECT_EQ(rows.RowCount(), 0) << "a folder name is no module's tail";
-    for (Control button : kActionButtons) EXPECT_FALSE(IsEnabled(button));
-    EXPECT_EQ(Beeps(), 5) << "every search ends with a beep";
-    EXPECT_EQ(DarkPixelsOfFirstRow(), 0);
-
-    SetSpecification(L"");
-    PressKey(VK_RETURN, kCtrlMask);
-    EXPECT_EQ(Beeps(), 5) << "an empty box: no search";
-    TypeText(L"no_such_module_xq9.dll");
-    PressKey(VK_RETURN);
-    EXPECT_EQ(Beeps(), 6) << "Enter presses the default button";
-    for (int shift = 1; shift < 8; ++shift) {  // Shift 1, Ctrl 2, Alt 4: only the exact mask counts
-        if (shift != 2) PressKey(VK_RETURN, shift);
-        if (shift != 1) PressKey(VK_F1, shift);
-        PressKey(VK_ESCAPE, shift);
-    }
-    EXPECT_TRUE(Beeps() == 6 && boxes.shown.size() == 2 && IsOpen()) << "any other mask: nothing";
-}
 
 // Each command's boxes as the user meets them, the hourglass while it runs, its sounds; then the real save dialog.
 TEST_F(MainWindow, EveryBoxOfTheCommandsIsReadAsShownWithTheHourglassWhileTheyRunAndTheRealSaveDialogAsksBeforeReplacing)

@@ -11,14 +11,21 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
+#include <stdexcept>
 #include <tuple>
 
+#include "fixtures/FakeSeams.h"
 #include "fixtures/HelperProcess.h"
-#include "fixtures/MainWindowHarness.h"
+#include "platform/tray/NotificationArea.h"
 #include "platform/win/Dpi.h"
 #include "platform/win/Gdi.h"
 #include "platform/win/Registry.h"
 #include "search/modPackProcessInfo.h"
+#include "window/KeyShortcuts.h"
+#include "window/KeyboardState.h"
+#include "window/MessageLoop.h"
+#include "window/frmMain.h"
 
 namespace {
 
@@ -114,10 +121,118 @@ LRESULT CALLBACK DriveSaveDialog(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// Each MessageBeep the program calls, with its type: its import replaced while the object lives.
+class BeepWatch {
+public:
+    BeepWatch() { Patch(reinterpret_cast<void*>(&Record)); }
+    ~BeepWatch() { Patch(real_); }
+    static inline std::vector<UINT> beeps;
+
+private:
+    static BOOL WINAPI Record(UINT type) { beeps.push_back(type); return TRUE; }
+    static void** ImportSlot()
+    {
+        const auto function = reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "MessageBeep"));
+        const auto base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
+        const auto nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+        auto* dll = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(
+            base + nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress);
+        for (; dll->Name != 0; ++dll) {
+            for (auto* slot = reinterpret_cast<void**>(base + dll->FirstThunk); *slot; ++slot) {
+                if (*slot == function) return slot;
+            }
+        }
+        throw std::runtime_error("MessageBeep is not imported");
+    }
+    void Patch(void* function)
+    {
+        DWORD old = 0;
+        VirtualProtect(slot_, sizeof *slot_, PAGE_READWRITE, &old);
+        *slot_ = function;
+        VirtualProtect(slot_, sizeof *slot_, old, &old);
+    }
+    void** slot_ = ImportSlot();
+    void* real_ = *slot_;
+};
+
+class FakeKeyboard final : public SeamFake<KeyboardState> {
+public:
+    int ShiftMask(KeyMoment moment) override { return moment == KeyMoment::OfMessage ? shiftMask : 0; }
+    int shiftMask = 0;
+};
+
+// Records each change of the notification area (message, tooltip, icon); passes it on unless refusing.
+class RecordingNotificationArea final : public SeamFake<NotificationArea> {
+public:
+    struct Change { DWORD message; std::wstring tip; HICON icon; };
+    bool Notify(DWORD message, NOTIFYICONDATAW& data) override
+    {
+        return changes.push_back({message, data.szTip, data.hIcon}), !refuse && real().Notify(message, data);
+    }
+    std::vector<Change> changes;
+    bool refuse = false;
+};
+
 }  // namespace
 
-class MainWindow : public MainWindowHarness {
+// A real main window inside the test process, fed with messages through the program's own message-loop steps.
+class MainWindow : public ::testing::Test {
 protected:
+    void SetUp() override
+    {
+        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Quorvel\\Vennick");
+        BeepWatch::beeps.clear();
+    }
+    void TearDown() override
+    {
+        form.reset();
+        Pump();
+        SetUp();
+        // Every box the program shows: under the application title, modal to the main window.
+        for (const auto& box : boxes.shown) {
+            EXPECT_EQ(box.title, L"Quorvel - Vennick") << box.text;
+            EXPECT_TRUE(box.modal && box.owner == L"VennickMain") << box.text;
+        }
+    }
+
+    // Creates and shows the window; `commandLine` is the text after the program's name.
+    void Open(const std::wstring& commandLine = L"")
+    {
+        form.emplace(commandLine);
+        ASSERT_TRUE(form->Load());
+        form->Show();
+        Pump();
+    }
+    // Runs the waiting messages as the program's loop would, a few rounds for those posted meanwhile.
+    void Pump()
+    {
+        for (int round = 0; round < 3; ++round, Sleep(1)) {
+            MSG message{};
+            if (!form) {
+                while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+            } else if (!DoEvents(*form)) {
+                quitPosted = PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
+            }
+        }
+    }
+    bool IsOpen() const { return form && form->Handle() != nullptr; }
+    HWND Handle(Control control) const { return form->ControlHandle(control); }
+    bool IsEnabled(Control control) const { return IsWindowEnabled(Handle(control)) != FALSE; }
+    int Beeps() const { return static_cast<int>(BeepWatch::beeps.size()); }
+
+    // Keyboard input as the window receives it; `shift` is the mask Shift 1, Ctrl 2, Alt 4.
+    void TypeText(const std::wstring& text) { for (wchar_t c : text) PostMessageW(Handle(Control::txtModuleSpec), WM_CHAR, c, 1); Pump(); }
+    void PressKey(int virtualKey, int shift = 0)
+    {
+        keyboard.shiftMask = shift;
+        PostMessageW(GetFocus(), (shift & kAltMask) ? WM_SYSKEYDOWN : WM_KEYDOWN, virtualKey, 1);
+        Pump();
+        keyboard.shiftMask = 0;
+    }
+    void SetSpecification(const std::wstring& text) { SetWindowTextW(Handle(Control::txtModuleSpec), text.c_str()); Pump(); }
+    void Click(Control button) { SendMessageW(Handle(button), BM_CLICK, 0, 0); Pump(); }
+
+
     // Column widths scaled from another DPI's pixels may round one pixel off the design.
     void ExpectLayout(const DpiLayout& expected, int columnSlack = 0)
     {
@@ -171,6 +286,14 @@ protected:
         EXPECT_EQ(GetForegroundWindow(), form->Handle()) << when;
         EXPECT_FALSE(form->stMain().IconVisible()) << when;
     }
+
+    ObservedMessageBoxes boxes;
+    FakeKeyboard keyboard;
+    FakeHost host;
+    BeepWatch sounds;
+    RecordingNotificationArea notificationArea;
+    std::optional<frmMain> form;
+    bool quitPosted = false;
 };
 
 // One session: the window as it starts; a move; searches with Ctrl and Shift held on the system's keyboard, read by the

@@ -297,8 +297,8 @@ protected:
 };
 
 // One session: the window as it starts; a move; searches with Ctrl and Shift held on the system's keyboard, read by the
-// program's own key-state code, then with the fake's masks; the tray icon.
-TEST_F(MainWindow, StartsCentredDrawsTheDesktopSearchesDrawsItsRowsTheKeysNeedTheirExactMaskAndMinimizesIntoTheTray)
+// program's own key-state code, then with the fake's masks; every command's boxes; the real save dialog; the tray icon.
+TEST_F(MainWindow, StartsCentredSearchesDrawsItsRowsShowsEveryCommandsBoxesAndTheRealSaveDialogAndMinimizesIntoTheTray)
 {
     ScratchFolder folder;
     const std::wstring module = folder.AddModule(ModuleKind::Version5_1_3_2600, L"lib_xq8\\window_xq8.dll");
@@ -334,12 +334,10 @@ TEST_F(MainWindow, StartsCentredDrawsTheDesktopSearchesDrawsItsRowsTheKeysNeedTh
     EXPECT_NEAR(frame.left + frame.right, monitor.rcWork.left + monitor.rcWork.right, 1);
     EXPECT_NEAR(frame.top + frame.bottom, monitor.rcWork.top + monitor.rcWork.bottom, 1);
 
-    TypeText(L"k");
-    EXPECT_TRUE(IsEnabled(Control::cmdSearch));
-    TypeText(L"\b");
-    EXPECT_FALSE(IsEnabled(Control::cmdSearch));
-    TypeText(L" ");
-    EXPECT_TRUE(IsEnabled(Control::cmdSearch)) << "a blank is a specification too";
+    for (const auto& [typed, enabled] : {std::pair(L"k", true), {L"\b", false}, {L" ", true}}) {  // a blank is one too
+        TypeText(typed);
+        EXPECT_EQ(IsEnabled(Control::cmdSearch), enabled) << typed;
+    }
 
     SetSpecification(L"kernel32.dll");
     SetFocus(Handle(Control::lvProcesses));
@@ -432,6 +430,87 @@ TEST_F(MainWindow, StartsCentredDrawsTheDesktopSearchesDrawsItsRowsTheKeysNeedTh
     }
     EXPECT_TRUE(Beeps() == 6 && boxes.shown.size() == 2 && IsOpen()) << "any other mask: nothing";
 
+    // Each command's boxes as the user meets them, the hourglass while it runs, its sounds; then the real save dialog.
+    ScratchFolder current, chosen, kept;
+    const std::filesystem::path started = std::filesystem::current_path();
+    std::filesystem::current_path(current.Path());
+    BeepWatch::beeps.clear();
+    SetSpecification(L"ntdll.dll");
+    {
+        FailingProcessStatus api;
+        api.listingFails = true;
+        Click(Control::cmdSearch);
+        FailingSnapshots snapshots;
+        host.win9x = true;
+        Click(Control::cmdSearch);
+        host.win9x = false;
+    }
+    Click(Control::cmdSearch);
+    ASSERT_GT(rows.RowCount(), 0);
+    rows.Clear();
+    const HelperProcess running({});  // still running, so a failure to end it is reported
+    FailingProcessStatus api;
+    api.unopenable = running.Id();
+    rows.SetTag(rows.AddRow(L"first.exe"), PackProcessInfo(static_cast<std::int32_t>(running.Id()), L"C:\\gone\\first.exe"));
+    Click(Control::cmdKill);
+    Click(Control::cmdLaunch);
+    {
+        FakeSaveDialogs dialogs;
+        dialogs.answers = {folder.Path() + L"\\vanished\\r.bat", folder.Path() + L"\\r.bat"};
+        Click(Control::cmdSaveBAT);
+        Click(Control::cmdSaveBAT);
+    }
+    EXPECT_EQ(PointerOver(form->Handle()), LoadCursorW(nullptr, IDC_ARROW)) << "the arrow is back";
+    EXPECT_EQ(BeepWatch::beeps, std::vector<UINT>(5, MB_OK)) << "three searches, a terminate, a relaunch";
+
+    const std::wstring kill = L"Вы действительно хотите завершить все перечисленные программы? Все несохранённые "
+                              L"данные могут быть утеряны!";
+    const std::wstring launch = L"Вы действительно хотите перезапустить перечисленные программы? Если они не были "
+                                L"завершены ранее, то они будут запущены повтороно!";
+    const std::tuple<std::wstring, UINT, bool> expected[] = {
+        {L"Can't enum processes!", MB_ICONSTOP, true},
+        {L"Can't create Tool Help process snapshot.\r\n\r\nНедостаточно памяти для выполнения команды.", MB_ICONSTOP, true},
+        {kill, MB_OKCANCEL | MB_ICONEXCLAMATION, false},
+        {L"C:\\gone\\first.exe\r\n\r\nНе удаётся завершить процесс с идентификатором 0x", MB_ICONSTOP, true},
+        {launch, MB_OKCANCEL | MB_ICONEXCLAMATION, false},
+        {L"C:\\gone\\first.exe\r\n\r\nНе удаётся запустить программу.", MB_ICONSTOP, true},
+        {folder.Path() + L"\\vanished\\r.bat\r\n\r\nНе удаётся сохранить пакетный файл.", MB_ICONSTOP, false},
+        {folder.Path() + L"\\r.bat\r\n\r\nПакетный файл сохранён успешно.", MB_ICONINFORMATION, false},
+    };
+    ASSERT_EQ(boxes.shown.size(), 2 + std::size(expected)) << "after the about box and the first confirmation";
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const auto& [text, style, hourglass] = expected[i];
+        const auto& shown = boxes.shown[2 + i];
+        // A failure's own description follows the message; the terminate's and the save's vary with the cause.
+        EXPECT_EQ(shown.text.substr(0, i == 3 || i == 6 ? text.size() : std::wstring::npos), text);
+        EXPECT_EQ(shown.style, style) << text;
+        EXPECT_EQ(shown.hourglass, hourglass) << text;
+    }
+
+    std::ofstream(std::filesystem::path(chosen.Path() + L"\\r.bat")) << "old";
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Quorvel\\Vennick");  // no folder kept from the saves above
+    SaveDialogSeen seen[2];
+    seen[0].answer = chosen.Path() + L"\\r";
+    for (SaveDialogSeen& dialog : seen) {
+        g_dialog = &dialog;
+        const UniqueResource<resource_traits::NullIsNone<HHOOK, &UnhookWindowsHookEx>> hook(
+            SetWindowsHookExW(WH_CBT, &DriveSaveDialog, nullptr, GetCurrentThreadId()));
+        Click(Control::cmdSaveBAT);
+        // The folder the program keeps for the next save: the dialog opens where it says.
+        WriteRegistryString(CreateRegistryKey(HKEY_CURRENT_USER, L"Software\\Quorvel\\Vennick").get(),
+                            L"Last Save BAT Path", kept.Path());
+    }
+    EXPECT_EQ(std::filesystem::current_path(), current.Path()) << "the program's current folder stays";
+    std::filesystem::current_path(started);
+    EXPECT_EQ(std::tuple(seen[0].owner, seen[0].type, seen[0].types), std::tuple(form->Handle(), std::wstring(L"Пакетные файлы"), LRESULT{2}));
+    EXPECT_EQ(seen[0].folder, current.Path()) << "first opened in the current folder";
+    EXPECT_EQ(seen[1].folder, kept.Path()) << "then in the one kept";
+    EXPECT_NE(seen[0].question.find(L"Заменить"), std::wstring::npos) << seen[0].question;
+    ASSERT_EQ(boxes.shown.size(), 11u) << "saved once, then cancelled";
+    const std::wstring saved = chosen.Path() + L"\\r.bat\r\n\r\nПакетный файл сохранён успешно.";
+    EXPECT_EQ(_wcsicmp(boxes.shown[10].text.c_str(), saved.c_str()), 0) << "the extension added: " << boxes.shown[10].text;
+    EXPECT_EQ(ReadBytes(chosen.Path() + L"\\r.bat").rfind("IF \"%OS%\"", 0), 0u);
+
     // Minimized, it hides behind the tray icon.
     SetSpecification(L"");
     Minimize();
@@ -515,89 +594,6 @@ TEST_F(MainWindow, LayoutFontAndIconsAreTheDesignAtTheWindowsDpi)
 }
 
 
-// Each command's boxes as the user meets them, the hourglass while it runs, its sounds; then the real save dialog.
-TEST_F(MainWindow, EveryBoxOfTheCommandsIsReadAsShownWithTheHourglassWhileTheyRunAndTheRealSaveDialogAsksBeforeReplacing)
-{
-    ScratchFolder folder, current, chosen, other;
-    const std::filesystem::path before = std::filesystem::current_path();
-    std::filesystem::current_path(current.Path());
-    Open();
-    SetSpecification(L"ntdll.dll");
-    {
-        FailingProcessStatus api;
-        api.listingFails = true;
-        Click(Control::cmdSearch);
-        FailingSnapshots snapshots;
-        host.win9x = true;
-        Click(Control::cmdSearch);
-        host.win9x = false;
-    }
-    Click(Control::cmdSearch);
-    ResultsList& rows = form->lvProcesses();
-    ASSERT_GT(rows.RowCount(), 0);
-    rows.Clear();
-    const HelperProcess running({});  // still running, so a failure to end it is reported
-    FailingProcessStatus api;
-    api.unopenable = running.Id();
-    rows.SetTag(rows.AddRow(L"first.exe"), PackProcessInfo(static_cast<std::int32_t>(running.Id()), L"C:\\gone\\first.exe"));
-    Click(Control::cmdKill);
-    Click(Control::cmdLaunch);
-    {
-        FakeSaveDialogs dialogs;
-        dialogs.answers = {folder.Path() + L"\\vanished\\r.bat", folder.Path() + L"\\r.bat"};
-        Click(Control::cmdSaveBAT);
-        Click(Control::cmdSaveBAT);
-    }
-    EXPECT_EQ(PointerOver(form->Handle()), LoadCursorW(nullptr, IDC_ARROW)) << "the arrow is back";
-    EXPECT_EQ(BeepWatch::beeps, std::vector<UINT>(5, MB_OK)) << "three searches, a terminate, a relaunch";
-
-    const std::wstring kill = L"Вы действительно хотите завершить все перечисленные программы? Все несохранённые "
-                              L"данные могут быть утеряны!";
-    const std::wstring launch = L"Вы действительно хотите перезапустить перечисленные программы? Если они не были "
-                                L"завершены ранее, то они будут запущены повтороно!";
-    const std::tuple<std::wstring, UINT, bool> expected[] = {
-        {L"Can't enum processes!", MB_ICONSTOP, true},
-        {L"Can't create Tool Help process snapshot.\r\n\r\nНедостаточно памяти для выполнения команды.", MB_ICONSTOP, true},
-        {kill, MB_OKCANCEL | MB_ICONEXCLAMATION, false},
-        {L"C:\\gone\\first.exe\r\n\r\nНе удаётся завершить процесс с идентификатором 0x", MB_ICONSTOP, true},
-        {launch, MB_OKCANCEL | MB_ICONEXCLAMATION, false},
-        {L"C:\\gone\\first.exe\r\n\r\nНе удаётся запустить программу.", MB_ICONSTOP, true},
-        {folder.Path() + L"\\vanished\\r.bat\r\n\r\nНе удаётся сохранить пакетный файл.", MB_ICONSTOP, false},
-        {folder.Path() + L"\\r.bat\r\n\r\nПакетный файл сохранён успешно.", MB_ICONINFORMATION, false},
-    };
-    ASSERT_EQ(boxes.shown.size(), std::size(expected));
-    for (std::size_t i = 0; i < std::size(expected); ++i) {
-        const auto& [text, style, hourglass] = expected[i];
-        // A failure's own description follows the message; the terminate's and the save's vary with the cause.
-        EXPECT_EQ(boxes.shown[i].text.substr(0, i == 3 || i == 6 ? text.size() : std::wstring::npos), text);
-        EXPECT_EQ(boxes.shown[i].style, style) << text;
-        EXPECT_EQ(boxes.shown[i].hourglass, hourglass) << text;
-    }
-
-    std::ofstream(std::filesystem::path(chosen.Path() + L"\\r.bat")) << "old";
-    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Quorvel\\Vennick");  // no folder kept from the saves above
-    SaveDialogSeen seen[2];
-    seen[0].answer = chosen.Path() + L"\\r";
-    for (SaveDialogSeen& dialog : seen) {
-        g_dialog = &dialog;
-        const UniqueResource<resource_traits::NullIsNone<HHOOK, &UnhookWindowsHookEx>> hook(
-            SetWindowsHookExW(WH_CBT, &DriveSaveDialog, nullptr, GetCurrentThreadId()));
-        Click(Control::cmdSaveBAT);
-        // The folder the program keeps for the next save: the dialog opens where it says.
-        WriteRegistryString(CreateRegistryKey(HKEY_CURRENT_USER, L"Software\\Quorvel\\Vennick").get(),
-                            L"Last Save BAT Path", other.Path());
-    }
-    EXPECT_EQ(std::filesystem::current_path(), current.Path()) << "the program's current folder stays";
-    std::filesystem::current_path(before);
-    EXPECT_EQ(std::tuple(seen[0].owner, seen[0].type, seen[0].types), std::tuple(form->Handle(), std::wstring(L"Пакетные файлы"), LRESULT{2}));
-    EXPECT_EQ(seen[0].folder, current.Path()) << "first opened in the current folder";
-    EXPECT_EQ(seen[1].folder, other.Path()) << "then in the one kept";
-    EXPECT_NE(seen[0].question.find(L"Заменить"), std::wstring::npos) << seen[0].question;
-    ASSERT_EQ(boxes.shown.size(), 9u) << "saved once, then cancelled";
-    const std::wstring saved = chosen.Path() + L"\\r.bat\r\n\r\nПакетный файл сохранён успешно.";
-    EXPECT_EQ(_wcsicmp(boxes.shown[8].text.c_str(), saved.c_str()), 0) << "the extension added: " << boxes.shown[8].text;
-    EXPECT_EQ(ReadBytes(chosen.Path() + L"\\r.bat").rfind("IF \"%OS%\"", 0), 0u);
-}
 
 // A failed start; the apartment of a window not shown (Wine's input methods enter one for a shown window); the command
 // line searched once the window is up; the column widths kept.

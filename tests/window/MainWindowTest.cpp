@@ -369,7 +369,6 @@ TEST_F(MainWindow, StartsCentredSearchesDrawsItsRowsShowsEveryCommandsBoxesAndTh
     EXPECT_EQ(GetPixel(dc, 148, 366), GetSysColor(COLOR_BTNTEXT));
     ReleaseDC(form->Handle(), dc);
 
-
     ResultsList& rows = form->lvProcesses();
     {
         struct : SeamFake<KeyboardState> {

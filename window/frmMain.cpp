@@ -355,8 +355,8 @@ void frmMain::Form_KeyDown(int& keyCode, int shift)
     // Every Enter is decided here and never reaches the dialog keys: Ctrl+Enter's press is
     // the one search it starts, with the contains test.
     const auto press = [&](HWND button) {
+        keyCode = 0;  // taken first: a command that fails must not be pressed again by the dialog keys
         OnCommand(GetDlgCtrlID(button), BN_CLICKED, button);
-        keyCode = 0;
     };
     switch (ShortcutFor(keyCode, shift)) {
     case FormShortcut::ShowAbout: AboutBox().ShowAbout(L"", app::kAuthor); break;

@@ -18,11 +18,14 @@ void EnumProcessesNT(const SearchRequest& search)
 
 void ScanProcessNT(const SearchRequest& search, DWORD processId)
 {
-    const UniqueHandle process = Seam<ProcessStatus>::Current().OpenProcess(kQueryAndReadAccess, processId);
+    ProcessStatus& api = Seam<ProcessStatus>::Current();
+    const UniqueHandle process = api.OpenProcess(kQueryAndReadAccess, processId);
     if (!process) return;
     const std::optional<std::vector<LoadedModule>> modules = ListModulesNT(process.get(), processId);
     if (!modules) return;
-    const std::wstring exePath = modules->empty() ? std::wstring() : modules->front().path;
+    // Read as terminate reads it, which tells by this path whether the id still runs the program.
+    const std::wstring exePath =
+        modules->empty() ? std::wstring() : ModulePathOf(api, process.get(), modules->front().handle);
     ScanModulesNT(search, *modules, exePath, processId);
 }
 

@@ -41,8 +41,10 @@ std::wstring qsGetEXEModuleFullFileName()
 
 namespace {
 
-// How long a process gets to end: after its termination, or when it is ending anyway.
+// How long a process gets to end after its termination; and, shorter, one that refuses
+// what follows its opening because it is ending anyway (the window waits meanwhile).
 constexpr DWORD kWaitForEndMs = 5'000;
+constexpr DWORD kWaitForEndingMs = 500;
 
 // The code of the call that has just failed; a failure that left none still is one.
 DWORD FailureCode(DWORD fallback)
@@ -71,7 +73,7 @@ DWORD EndListedProcess(DWORD processId, const std::wstring& programPath)
     }
     // A process that is ending may refuse what follows; it gets its time to end.
     const auto unlessItEnds = [&](DWORD error) {
-        return control.WaitForEnd(process.get(), kWaitForEndMs) ? ERROR_SUCCESS : error;
+        return control.WaitForEnd(process.get(), kWaitForEndingMs) ? ERROR_SUCCESS : error;
     };
     const std::optional<std::wstring> running = ProgramPathOf(api, process.get());
     if (!running) return unlessItEnds(FailureCode(ERROR_PARTIAL_COPY));

@@ -71,10 +71,12 @@ std::optional<std::vector<HMODULE>> ModuleHandlesOf(ProcessStatus& api, HANDLE p
     for (;;) {
         DWORD needed = 0;
         if (!api.ListModules(process, handles.data(), BytesOf(handles), &needed)) return std::nullopt;
-        const bool whole = needed <= BytesOf(handles);
+        if (needed <= BytesOf(handles)) {
+            handles.resize(needed / sizeof(HMODULE));
+            return handles;
+        }
         // The process may load more modules before the next call: that asks again.
-        handles.resize(needed / sizeof(HMODULE));
-        if (whole) return handles;
+        handles.resize((needed + sizeof(HMODULE) - 1) / sizeof(HMODULE));
     }
 }
 

@@ -47,6 +47,8 @@ public:
 
     const std::wstring& Path() const { return path_; }
     void Keep() { kept_ = true; }
+    // The name alone stays reserved: a call that wants no file there gets it.
+    void Vacate() { DeleteFileW(path_.c_str()); }
 
 private:
     std::wstring path_;
@@ -90,26 +92,34 @@ void FileWriter::WriteTextFile(const std::wstring& fileName, const std::string& 
     TemporaryFile temporary(folder);
     WriteAll(temporary.Path(), bytes);
     FileWrites& calls = Seam<FileWrites>::Current();
-    // A plain move would put the temporary file's attributes, security and streams in
-    // place of the old file's; ReplaceFile keeps the old ones.
-    const std::wstring backup = temporary.Path() + L".old";
-    const bool replaced = exists && calls.Replace(fileName, temporary.Path(), backup);
-    const DWORD replaceError = GetLastError();
-    if (exists && !replaced && FileExists(fileName)) {  // the old file is still in its place
-        DeleteFileW(backup.c_str());
-        throw SystemError(L"ReplaceFile", replaceError);
-    }
-    // A replace that failed halfway has taken the old file from its place (to the backup,
-    // or removed it): the new text goes there now, and if it cannot, both stay on disk.
-    if (!replaced && !calls.Move(temporary.Path(), fileName)) {
-        const SystemError failure(L"MoveFileEx", GetLastError());
-        if (!exists) throw failure;
+    if (!exists) {
+        if (!calls.Move(temporary.Path(), fileName)) ThrowLastError(L"MoveFileEx");
         temporary.Keep();
-        throw ProgramError(failure.Description() + L"\r\n" +
-                           FilesLeftByReplace(temporary.Path(), FileExists(backup) ? backup : L""));
+        return;
     }
+    // A plain move would put the temporary file's attributes, security and streams in
+    // place of the old file's; ReplaceFile keeps the old ones. The old file moves aside
+    // under a name of our own, so that a replace failing halfway can say where it is.
+    TemporaryFile backup(folder);
+    backup.Vacate();
+    if (calls.Replace(fileName, temporary.Path(), backup.Path())) {
+        temporary.Keep();
+        return;  // the backup, the old text, goes with its owner
+    }
+    const DWORD replaceError = GetLastError();
+    if (FileExists(fileName)) throw SystemError(L"ReplaceFile", replaceError);  // the old file is still in its place
+    // The replace failed halfway: the old file has left its place (moved aside, or
+    // removed). The new text goes there now, and if it cannot, neither is deleted.
+    if (calls.Move(temporary.Path(), fileName)) {
+        temporary.Keep();
+        return;
+    }
+    const SystemError failure(L"MoveFileEx", GetLastError());
     temporary.Keep();
-    DeleteFileW(backup.c_str());  // the old text, once the new one is in its place
+    const bool oldFileKept = FileExists(backup.Path());
+    if (oldFileKept) backup.Keep();
+    throw ProgramError(failure.Description() + L"\r\n" +
+                       FilesLeftByReplace(temporary.Path(), oldFileKept ? backup.Path() : std::wstring()));
 }
 
 const FileWriter& ProgramFileWriter()

@@ -6,13 +6,14 @@
 #include "platform/Seam.h"
 
 // Writes whole files safely: the text goes to a temporary file in the target's folder,
-// which then replaces the target. A failed write leaves an existing file exactly as it
-// was and leaves no partial file behind; a replaced file keeps its attributes, security
-// and streams. Should the replace fail halfway, with the old file moved aside and the
-// new one not yet in its place, neither is deleted, and the failure says where each is.
+// which then replaces the target; a replaced file keeps its attributes, security and
+// streams. A failed write leaves an existing file exactly as it was and no partial file
+// behind. Only a replace that fails halfway, with the old file moved aside and the new
+// text not yet in its place, leaves both on disk, and the failure says where each is.
 class FileWriter {
 public:
-    // Afterwards the file holds exactly `bytes`. Throws SystemError on failure.
+    // Afterwards the file holds exactly `bytes`. Throws ProgramError on failure (a
+    // SystemError when a call failed).
     void WriteTextFile(const std::wstring& fileName, const std::string& bytes) const;
 };
 

@@ -104,6 +104,7 @@ LRESULT CALLBACK DriveSaveDialog(int code, WPARAM wParam, LPARAM lParam)
         g_dialog->window = window;
         SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR timer, DWORD) {
             KillTimer(nullptr, timer);
+            if (g_dialog == nullptr) return;  // the dialog's time is over
             const HWND dialog = g_dialog->window;
             g_dialog->owner = GetWindow(dialog, GW_OWNER);
             wchar_t folder[MAX_PATH] = {};
@@ -167,7 +168,8 @@ public:
     struct Change { DWORD message; std::wstring tip; HICON icon; };
     bool Notify(DWORD message, NOTIFYICONDATAW& data) override
     {
-        return changes.push_back({message, data.szTip, data.hIcon}), !refuse && real().Notify(message, data);
+        changes.push_back({message, data.szTip, data.hIcon});
+        return !refuse && real().Notify(message, data);
     }
     std::vector<Change> changes;
     bool refuse = false;
@@ -231,7 +233,6 @@ protected:
     }
     void SetSpecification(const std::wstring& text) { SetWindowTextW(Handle(Control::txtModuleSpec), text.c_str()); Pump(); }
     void Click(Control button) { SendMessageW(Handle(button), BM_CLICK, 0, 0); Pump(); }
-
 
     // Column widths scaled from another DPI's pixels may round one pixel off the design.
     void ExpectLayout(const DpiLayout& expected, int columnSlack = 0)
@@ -499,6 +500,7 @@ TEST_F(MainWindow, StartsCentredSearchesDrawsItsRowsShowsEveryCommandsBoxesAndTh
         WriteRegistryString(CreateRegistryKey(HKEY_CURRENT_USER, L"Software\\Quorvel\\Vennick").get(),
                             L"Last Save BAT Path", kept.Path());
     }
+    g_dialog = nullptr;
     EXPECT_EQ(std::filesystem::current_path(), current.Path()) << "the program's current folder stays";
     std::filesystem::current_path(started);
     EXPECT_EQ(std::tuple(seen[0].owner, seen[0].type, seen[0].types), std::tuple(form->Handle(), std::wstring(L"Пакетные файлы"), LRESULT{2}));
@@ -591,8 +593,6 @@ TEST_F(MainWindow, LayoutFontAndIconsAreTheDesignAtTheWindowsDpi)
     ICONINFO info{};
     EXPECT_FALSE(GetIconInfo(small, &info)) << "the window's icons go with it";
 }
-
-
 
 // A failed start; the apartment of a window not shown (Wine's input methods enter one for a shown window); the command
 // line searched once the window is up; the column widths kept.

@@ -389,6 +389,11 @@ TEST_F(MainWindow, StartsCentredSearchesDrawsItsRowsShowsEveryCommandsBoxesAndTh
         EXPECT_EQ(boxes.shown[0].text, L"Vennick\r\nВерсия 1.02.0024\r\n\r\nQuorvel Software, 2026");
         EXPECT_EQ(boxes.shown[0].style, static_cast<UINT>(MB_OK | MB_USERICON));
     }
+    SetSpecification(L"\\lib_xq8\\");
+    Click(Control::cmdSearch);
+    EXPECT_EQ(rows.RowCount(), 0) << "a folder name is no module's tail";
+    for (Control button : kActionButtons) EXPECT_FALSE(IsEnabled(button));
+    EXPECT_EQ(DarkPixelsOfFirstRow(), 0) << "the list drawn again, empty";
     SetSpecification(L"WINDOW_XQ8.DLL");
     Click(Control::cmdSearch);
     ASSERT_EQ(rows.RowCount(), 1);
@@ -406,13 +411,7 @@ TEST_F(MainWindow, StartsCentredSearchesDrawsItsRowsShowsEveryCommandsBoxesAndTh
     EXPECT_TRUE(helper.WaitForExit(5'000));
     EXPECT_EQ(rows.RowCount(), 1) << "the rows stay, for starting the programs again";
     for (Control button : kActionButtons) EXPECT_TRUE(IsEnabled(button));
-
-    SetSpecification(L"\\lib_xq8\\");
-    Click(Control::cmdSearch);
-    EXPECT_EQ(rows.RowCount(), 0) << "a folder name is no module's tail";
-    for (Control button : kActionButtons) EXPECT_FALSE(IsEnabled(button));
-    EXPECT_EQ(Beeps(), 5) << "every search ends with a beep";
-    EXPECT_EQ(DarkPixelsOfFirstRow(), 0);
+    EXPECT_EQ(Beeps(), 5) << "every search and the terminate end with a beep";
 
     SetSpecification(L"");
     PressKey(VK_RETURN, kCtrlMask);

@@ -108,7 +108,6 @@ TEST(SearchRealProcesses, ARowForEachMatchingModuleOfEveryProcess)
     }
 }
 
-
 TEST(SearchOn9x, RowsFromTheToolHelpSnapshotsAndAFailedProcessSnapshotIsReported)
 {
     FakeHost host;

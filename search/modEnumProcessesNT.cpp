@@ -23,9 +23,7 @@ void ScanProcessNT(const SearchRequest& search, DWORD processId)
     if (!process) return;
     const std::optional<std::vector<LoadedModule>> modules = ListModulesNT(process.get(), processId);
     if (!modules) return;
-    // Read as terminate reads it, which tells by this path whether the id still runs the program.
-    const std::wstring exePath =
-        modules->empty() ? std::wstring() : ModulePathOf(api, process.get(), modules->front().handle);
+    const std::wstring exePath = modules->empty() ? std::wstring() : modules->front().path;
     ScanModulesNT(search, *modules, exePath, processId);
 }
 
@@ -55,7 +53,10 @@ std::optional<std::vector<LoadedModule>> ListModulesNT(HANDLE process, DWORD pro
     for (HMODULE handle : *listed) {
         if (!seen.insert(handle).second) continue;
         const auto found = snapshotPaths.find(handle);
-        modules.push_back({handle, found != snapshotPaths.end() ? found->second : ModulePathOf(api, process, handle)});
+        // The program's path (the first) is read as terminate reads it, which tells by it whether the id
+        // still runs the program.
+        const bool fromSnapshot = !modules.empty() && found != snapshotPaths.end();
+        modules.push_back({handle, fromSnapshot ? found->second : ModulePathOf(api, process, handle)});
     }
     return modules;
 }

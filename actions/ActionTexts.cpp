@@ -1,28 +1,28 @@
 #include "ActionTexts.h"
 
-#include "platform/MessageLayout.h"
+#include "platform/text/MessageLayout.h"
 
 namespace action_texts {
 
-std::wstring KillConfirmation()
+std::wstring TerminateConfirmation()
 {
     return L"Вы действительно хотите завершить все перечисленные программы? Все несохранённые данные могут быть "
            L"утеряны!";
 }
 
-std::wstring LaunchConfirmation()
+std::wstring RelaunchConfirmation()
 {
     return L"Вы действительно хотите перезапустить перечисленные программы? Если они не были завершены ранее, то они "
            L"будут запущены повтороно!";
 }
 
-std::wstring KillFailure(std::wstring_view programPath, std::wstring_view idText)
+std::wstring TerminateFailure(std::wstring_view programPath, std::wstring_view idText)
 {
     return MessageParagraphs(programPath,
                              std::wstring(L"Не удаётся завершить процесс с идентификатором").append(idText) + L".");
 }
 
-std::wstring LaunchFailure(std::wstring_view programPath)
+std::wstring RelaunchFailure(std::wstring_view programPath)
 {
     return MessageParagraphs(programPath, L"Не удаётся запустить программу.");
 }

@@ -6,17 +6,17 @@
 
 namespace action_texts {
 
-std::wstring KillConfirmation();
-std::wstring LaunchConfirmation();
+std::wstring TerminateConfirmation();
+std::wstring RelaunchConfirmation();
 
 inline constexpr const wchar_t* kBatchFilter = L"Пакетные файлы|*.BAT;*.CMD|Все файлы|*.*";
-inline constexpr const wchar_t* kBatchDefaultExt = L"BAT";
-inline constexpr const wchar_t* kLastSaveBatPath = L"Last Save BAT Path";
+inline constexpr const wchar_t* kBatchDefaultExtension = L"BAT";
+inline constexpr const wchar_t* kLastBatchFolderSetting = L"Last Save BAT Path";
 
 // Messages about one file or program: its full path, an empty line, the sentence.
 // `idText` follows the word directly (it starts with its own blank).
-std::wstring KillFailure(std::wstring_view programPath, std::wstring_view idText);
-std::wstring LaunchFailure(std::wstring_view programPath);
+std::wstring TerminateFailure(std::wstring_view programPath, std::wstring_view idText);
+std::wstring RelaunchFailure(std::wstring_view programPath);
 std::wstring SaveFailure(std::wstring_view batchFile);
 std::wstring SaveSuccess(std::wstring_view batchFile);
 

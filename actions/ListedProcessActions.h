@@ -8,12 +8,12 @@
 
 // "Завершить": after one confirmation, terminates every listed process (never this
 // program, nor another copy started from its file) and reports each failure.
-void cmdKill_Click(const ResultsList& rows);
+void TerminateListedProcesses(const ResultsList& rows);
 
 // "Запустить": after one confirmation, starts every listed program once more (never
 // this program) and reports each program that cannot be started.
-void cmdLaunch_Click(const ResultsList& rows, HWND owner);
+void RelaunchListedPrograms(const ResultsList& rows, HWND owner);
 
 // "Сохранить BAT": saves a batch file that starts every listed program again, in a
 // file the user chooses in the folder used last.
-void cmdSaveBAT_Click(const ResultsList& rows, HWND owner);
+void SaveRestartBatch(const ResultsList& rows, HWND owner);

@@ -2,17 +2,16 @@
 
 #include <unordered_set>
 
-#include "platform/TextCase.h"
-#include "search/modPackProcessInfo.h"
+#include "platform/text/TextCase.h"
+#include "search/ProcessEntryKey.h"
 
 std::vector<std::wstring> ListedProcesses(const ResultsList& rows)
 {
     std::vector<std::wstring> keys;
     std::unordered_set<std::wstring> seen;
-    const int count = rows.RowCount();
-    for (int row = 1; row <= count; ++row) {
-        std::wstring key = rows.Tag(row);
-        if (seen.insert(key).second) keys.push_back(std::move(key));
+    for (std::size_t row = 0; row < rows.Count(); ++row) {
+        const std::wstring& key = rows.Row(row).processKey;
+        if (seen.insert(key).second) keys.push_back(key);
     }
     return keys;
 }
@@ -22,7 +21,7 @@ std::vector<ListedProcess> ListedProcessesOtherThan(const ResultsList& rows, std
 {
     std::vector<ListedProcess> others;
     for (const std::wstring& key : ListedProcesses(rows)) {
-        ListedProcess process{UnpackProcessID(key), UnpackProcessText(key)};
+        ListedProcess process{ProcessIdOfKey(key), ProgramPathOfKey(key)};
         if (process.processId == ownProcessId || EqualIgnoringCase(process.program, ownProgram)) continue;
         others.push_back(std::move(process));
     }

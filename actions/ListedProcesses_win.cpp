@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include "platform/support/ProcessOperations.h"
+#include "platform/processes/OwnProcess.h"
 
 std::vector<ListedProcess> ListedProcessesToActOn(const ResultsList& rows)
 {
-    return ListedProcessesOtherThan(rows, static_cast<std::int32_t>(GetCurrentProcessId()), qsGetEXEModuleFullFileName());
+    return ListedProcessesOtherThan(rows, static_cast<std::int32_t>(GetCurrentProcessId()), OwnProgramPath());
 }

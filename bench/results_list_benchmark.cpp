@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "fixtures/MemoryResultsList.h"
-#include "search/modMain.h"
-#include "window/frmMain.h"
-#include "window/modListViewSupport.h"
+#include "search/ModuleSearch.h"
+#include "window/MainWindow.h"
+#include "platform/ui/ListView.h"
 
 namespace {
 
@@ -24,10 +24,11 @@ constexpr int kRedrawingRows = 500;
 
 void WriteRows(ResultsList& list, int rows)
 {
-    ModuleVersionTexts versions([](const std::wstring&) { return ModuleVersion{10, 0, 19041, 1}; });
+    ModuleVersionTexts versions([](const std::wstring&) { return FileVersion{10, 0, 19041, 1}; });
     for (int row = 0; row < rows; ++row) {
-        AddModuleHit(list, versions, 1000 + row % 200, L"C:\\Program Files\\Product\\program" + std::to_wstring(row % 200) + L".exe",
-                     L"C:\\Windows\\System32\\module" + std::to_wstring(row % 50) + L".dll");
+        const std::wstring module = L"C:\\Windows\\System32\\module" + std::to_wstring(row % 50) + L".dll";
+        list.Add(HitRow(1000 + row % 200, L"C:\\Program Files\\Product\\program" + std::to_wstring(row % 200) + L".exe",
+                        module, versions.For(module)));
     }
 }
 
@@ -53,11 +54,11 @@ int wmain(int argc, wchar_t** argv)
     const int rounds = argc > 2 ? std::stoi(argv[2]) : 5;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
-    frmMain form;
-    if (!form.Load()) return 1;
-    form.Show();
-    ResultsList& list = form.lvProcesses();
-    const HWND listView = form.ControlHandle(frm_main::Control::lvProcesses);
+    MainWindow window;
+    if (!window.Create()) return 1;
+    window.Show();
+    ResultsList& list = window.Results();
+    const HWND listView = window.ControlHandle(main_window::Control::ResultsList);
 
     std::vector<double> memory, quiet, redrawing;
     for (int round = 0; round < rounds; ++round) {

@@ -18,8 +18,8 @@
 
 #include "fixtures/HelperProcess.h"
 #include "fixtures/MemoryResultsList.h"
-#include "platform/win/UniqueResource.h"
-#include "search/modMain.h"
+#include "platform/UniqueResource.h"
+#include "search/ModuleSearch.h"
 
 namespace {
 
@@ -95,7 +95,7 @@ int wmain(int argc, wchar_t** argv)
             bare.push_back(Milliseconds([&] { paths = BareWalk(); }));
             search.push_back(Milliseconds([&] {
                 MemoryResultsList list;
-                SearchModule(list, L"no_such_module_zz.dll", false);
+                SearchModule(list, L"no_such_module_zz.dll", MatchMode::EndsWith);
             }));
         }
         const double a = Median(bare) / static_cast<double>(paths);

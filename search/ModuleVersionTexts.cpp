@@ -1,14 +1,14 @@
 #include "ModuleVersionTexts.h"
 
-#include "platform/support/TextOperations.h"
+#include "platform/text/TextOperations.h"
 
-std::wstring VersionText(const std::optional<ModuleVersion>& version)
+std::wstring VersionText(const std::optional<FileVersion>& version)
 {
     if (!version) return L"---";
     if (version->build != 0) {
-        return qsFormatVersionLong(version->major, version->minor, version->build, version->revision);
+        return FormatVersion(version->major, version->minor, version->build, version->revision);
     }
-    return qsFormatVersion(version->major, version->minor, version->revision);
+    return FormatVersion(version->major, version->minor, version->revision);
 }
 
 const std::wstring& ModuleVersionTexts::For(const std::wstring& modulePath)

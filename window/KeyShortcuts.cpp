@@ -6,13 +6,13 @@ constexpr int kKeyEscape = 0x1B;
 constexpr int kKeyEnter = 0x0D;
 }  // namespace
 
-FormShortcut ShortcutFor(int keyCode, int shift)
+WindowShortcut ShortcutFor(int keyCode, int shift)
 {
-    if (keyCode == kKeyF1 && shift == kShiftMask) return FormShortcut::ShowAbout;
-    if (keyCode == kKeyEscape && shift == 0) return FormShortcut::Unload;
+    if (keyCode == kKeyF1 && shift == kShiftMask) return WindowShortcut::ShowAbout;
+    if (keyCode == kKeyEscape && shift == 0) return WindowShortcut::Close;
     if (keyCode == kKeyEnter) {
-        if (shift == 0) return FormShortcut::PressDefaultButton;
-        return shift == kCtrlMask ? FormShortcut::PressSearch : FormShortcut::Ignore;
+        if (shift == 0) return WindowShortcut::PressDefaultButton;
+        return shift == kCtrlMask ? WindowShortcut::PressSearch : WindowShortcut::Ignore;
     }
-    return FormShortcut::None;
+    return WindowShortcut::None;
 }

@@ -5,13 +5,13 @@
 
 enum ShiftMask : int { kShiftMask = 1, kCtrlMask = 2, kAltMask = 4 };
 
-enum class FormShortcut {
+enum class WindowShortcut {
     None,                // not the window's: the key goes on to the focused control
     ShowAbout,           // Shift+F1
-    Unload,              // Esc
+    Close,                // Esc
     PressDefaultButton,  // Enter
     PressSearch,         // Ctrl+Enter: the search button, when enabled, with the contains test
     Ignore,              // Enter with Shift or Alt: taken, and nothing happens
 };
 
-FormShortcut ShortcutFor(int keyCode, int shift);
+WindowShortcut ShortcutFor(int keyCode, int shift);

@@ -2,27 +2,27 @@
 
 #include <windows.h>
 
-#include "frmMain.h"
+#include "MainWindow.h"
 
 namespace {
 
-void Deliver(frmMain& form, MSG& message)
+void Deliver(MainWindow& window, MSG& message)
 {
-    if (form.PreTranslateMessage(message)) return;
+    if (window.PreTranslateMessage(message)) return;
     TranslateMessage(&message);
     DispatchMessageW(&message);
 }
 
 }  // namespace
 
-int RunMessageLoop(frmMain& form)
+int RunMessageLoop(MainWindow& window)
 {
     MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) Deliver(form, message);
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) Deliver(window, message);
     return static_cast<int>(message.wParam);
 }
 
-bool DoEvents(frmMain& form)
+bool PumpWaitingMessages(MainWindow& window)
 {
     MSG message{};
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -30,7 +30,7 @@ bool DoEvents(frmMain& form)
             PostQuitMessage(static_cast<int>(message.wParam));
             return false;
         }
-        Deliver(form, message);
+        Deliver(window, message);
     }
     return true;
 }

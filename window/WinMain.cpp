@@ -1,34 +1,34 @@
 // The entry procedure: prepares the process, shows the main window and runs the
-// message loop until the window has been unloaded.
+// message loop until the window has been closed.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <optional>
 
 #include "CommandLine.h"
+#include "MainWindow.h"
 #include "MessageLoop.h"
-#include "frmMain.h"
-#include "platform/support/HostEnvironment.h"
-#include "platform/support/AppPathRegistration.h"
-#include "platform/support/ApplicationWindow.h"
-#include "platform/support/WindowIcons.h"
-#include "platform/win/MessageBoxes.h"
-#include "platform/win/SystemError.h"
+#include "platform/HostEnvironment.h"
+#include "platform/SystemError.h"
+#include "platform/registry/AppPathRegistration.h"
+#include "platform/ui/ApplicationWindow.h"
+#include "platform/ui/MessageBoxes.h"
+#include "platform/ui/WindowIcons.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
     WindowIcons ownerIcons;  // the hidden owner window's, for the program's life
-    std::optional<frmMain> form;
+    std::optional<MainWindow> window;
     bool shown = false;
     RunGuarded([&] {
-        qsRegisterAppPath();
+        RegisterAppPath();
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
         InitCommonControlsEx(&controls);
-        if (!qsIsInIDE()) ownerIcons = qsSetWindowResIconAll(qsGetThunderMainHandle(), kProgramIcon);
-        form.emplace(CommandLineArguments(GetCommandLineW()));
-        if (!form->Load()) ThrowLastError(L"CreateWindowEx");
-        form->Show();
+        if (!IsDebuggerAttached()) ownerIcons = SetWindowIcons(ApplicationWindow(), kProgramIcon);
+        window.emplace(CommandLineArguments(GetCommandLineW()));
+        if (!window->Create()) ThrowLastError(L"CreateWindowEx");
+        window->Show();
         shown = true;
     });
-    return shown ? RunMessageLoop(*form) : 1;
+    return shown ? RunMessageLoop(*window) : 1;
 }

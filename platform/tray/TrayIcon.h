@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/win/UniqueResource.h"
+#include "platform/UniqueResource.h"
 
 // The tray control: one icon in the notification area for its owner window, with a
 // tooltip. The owner's window procedure hands it every message first (HandleMessage);

@@ -9,14 +9,14 @@
 #include "actions/ListedProcessActions.h"
 #include "fixtures/FakeSeams.h"
 #include "fixtures/HelperProcess.h"
-#include "platform/TextCase.h"
-#include "platform/component/FileWriter.h"
-#include "platform/support/CodePages.h"
-#include "platform/support/ProcessOperations.h"
-#include "platform/win/ProcessControl.h"
-#include "platform/win/Registry.h"
-#include "platform/win/SystemError.h"
-#include "search/modMain.h"
+#include "platform/text/TextCase.h"
+#include "platform/files/FileWrite.h"
+#include "platform/text/CodePages.h"
+#include "platform/processes/OwnProcess.h"
+#include "platform/processes/ProcessControl.h"
+#include "platform/registry/Registry.h"
+#include "platform/SystemError.h"
+#include "search/ModuleSearch.h"
 
 namespace {
 
@@ -94,7 +94,7 @@ protected:
     std::string SaveTo(const std::wstring& file)
     {
         dialogs.answers.push_back(file);
-        cmdSaveBAT_Click(rows, nullptr);
+        SaveRestartBatch(rows, nullptr);
         return ReadBytes(file);
     }
 
@@ -119,7 +119,7 @@ TEST_F(ListedProcessActions, SaveReplacesTheOldFileWithOemTextOrShortPathsAndThe
     const std::wstring file = folder.Path() + L"\\restart.bat";
     WriteBytes(file, std::string(4096, '#'));
     dialogs.answers = {std::nullopt};
-    cmdSaveBAT_Click(rows, nullptr);
+    SaveRestartBatch(rows, nullptr);
     EXPECT_FALSE(RememberedFolder()) << "Cancel does nothing";
 
     const std::string text = SaveTo(file);
@@ -134,7 +134,7 @@ TEST_F(ListedProcessActions, SaveReplacesTheOldFileWithOemTextOrShortPathsAndThe
     EXPECT_EQ(RememberedFolder(), folder.Path());
 
     EXPECT_EQ(dialogs.requests[1].filter, L"Пакетные файлы|*.BAT;*.CMD|Все файлы|*.*");
-    EXPECT_EQ(dialogs.requests[1].defaultExt, L"BAT") << "the real dialog takes the filter's extension";
+    EXPECT_EQ(dialogs.requests[1].defaultExtension, L"BAT") << "the real dialog takes the filter's extension";
 }
 
 TEST_F(ListedProcessActions, AFailedSaveIsReportedAndLeavesTheOldFileAndNoOther)
@@ -242,10 +242,10 @@ TEST_F(ListedProcessActions, KillEndsEveryListedProcessButThisProgramAndReportsO
     AddRow(rows, main.Id(), main.Program());
     for (const HelperProcess& helper : helpers) AddRow(rows, helper.Id(), helper.Program());
     boxes.answers = {IDCANCEL};
-    cmdKill_Click(rows);
+    TerminateListedProcesses(rows);
     EXPECT_TRUE(first.IsRunning() && boxes.shown.size() == 1 && feedback.events.empty()) << "Cancel touches nothing";
 
-    cmdKill_Click(rows);
+    TerminateListedProcesses(rows);
 
     EXPECT_TRUE(first.WaitForExit(0) && sameName.WaitForExit(0) && second.WaitForExit(0))
         << "each ended before the next row, and one failure does not stop the others";
@@ -272,10 +272,10 @@ TEST_F(ListedProcessActions, LaunchStartsEveryRowsProgramInItsFolderButNeverThis
     DWORD id = 0;
     for (const std::wstring& program : {missing, a, ToUpperCase(self), b, self, a}) AddRow(rows, id += 4, program);
     boxes.answers = {IDCANCEL};
-    cmdLaunch_Click(rows, nullptr);
+    RelaunchListedPrograms(rows, nullptr);
     EXPECT_TRUE(boxes.shown.size() == 1 && feedback.events.empty()) << "Cancel starts nothing";
 
-    cmdLaunch_Click(rows, nullptr);
+    RelaunchListedPrograms(rows, nullptr);
 
     EXPECT_EQ(WorkingFoldersOfStarts(a, 2), folder.Path() + L"\n" + folder.Path() + L"\n") << "a row, a start";
     EXPECT_EQ(WorkingFoldersOfStarts(b, 1), folder.Path() + L"\\sub\n");
@@ -293,13 +293,13 @@ TEST_F(ListedProcessActions, EachActsOnceOnEveryListedProcessOf64Or32Bits)
     HelperProcess twoRows({folder.AddModule(ModuleKind::NoVersion, L"a_xq19.dll"),
                            folder.AddModule(ModuleKind::NoVersion, L"b_xq19.dll")}, program);
     HelperProcess wow({folder.AddModule(ModuleKind::Version5_1_3_2600_32Bit, L"c_xq19.dll")}, program32);
-    SearchModule(rows, L"_xq19.dll", false);
-    ASSERT_EQ(rows.RowCount(), 3);
+    SearchModule(rows, L"_xq19.dll", MatchMode::EndsWith);
+    ASSERT_EQ(rows.Count(), 3u);
 
     dialogs.answers = {folder.Path() + L"\\once.bat"};
-    cmdSaveBAT_Click(rows, nullptr);
-    cmdKill_Click(rows);
-    cmdLaunch_Click(rows, nullptr);
+    SaveRestartBatch(rows, nullptr);
+    TerminateListedProcesses(rows);
+    RelaunchListedPrograms(rows, nullptr);
 
     const std::string batch = ReadBytes(folder.Path() + L"\\once.bat");
     EXPECT_EQ(std::count(batch.begin(), batch.end(), '\n'), 12) << "two START lines in each block";

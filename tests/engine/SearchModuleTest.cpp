@@ -6,8 +6,8 @@
 
 #include "fixtures/FakeSeams.h"
 #include "fixtures/HelperProcess.h"
-#include "platform/support/ProcessOperations.h"
-#include "search/modEnumProcessesNT.h"
+#include "platform/processes/OwnProcess.h"
+#include "search/NtProcessWalk.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ TEST(EnumProcessesNTFailures, WhatCannotBeExaminedIsSkippedSilentlyAndAFailedLis
     api.listingFails = true;
     bool privilegeAtTheStart = false;
     api.onListing = [&] { privilegeAtTheStart = DebugPrivilegeEnabled(); };
-    ASSERT_TRUE(qsEnableDebugPrivilege(false) && !DebugPrivilegeEnabled());
+    ASSERT_TRUE(EnableDebugPrivilege(false) && !DebugPrivilegeEnabled());
     EXPECT_TRUE(SearchRows(L"nt_xq17.dll").empty());
     EXPECT_TRUE(privilegeAtTheStart) << "asked for before the walk";
 }
@@ -96,7 +96,7 @@ TEST(SearchRealProcesses, ARowForEachMatchingModuleOfEveryProcess)
         FailingProcessStatus api;  // no failure set: it counts the paths read
         FailingSnapshots snapshots;
         snapshots.failing = snapshotFails;
-        const std::optional<std::vector<LoadedModule>> modules = ListModulesNT(process.get(), unversioned.Id());
+        const std::optional<std::vector<LoadedModule>> modules = LoadedModulesOf(process.get(), unversioned.Id());
         ASSERT_TRUE(modules && !modules->empty());
         std::vector<std::wstring> paths;
         for (const LoadedModule& module : *modules) paths.push_back(module.path);
@@ -112,7 +112,7 @@ TEST(SearchRealProcesses, ARowForEachMatchingModuleOfEveryProcess)
 TEST(SearchOn9x, RowsFromTheToolHelpSnapshotsAndAFailedProcessSnapshotIsReported)
 {
     FakeHost host;
-    host.win9x = true;
+    host.windows9x = true;
     ObservedMessageBoxes boxes;
     ScratchFolder folder;
     const std::wstring a = folder.AddModule(ModuleKind::Version5_1_0_2600, L"lib_xq16\\nine_a_xq16.dll");
@@ -121,7 +121,7 @@ TEST(SearchOn9x, RowsFromTheToolHelpSnapshotsAndAFailedProcessSnapshotIsReported
     // A process record names the program's file only: its full form is taken against the current folder.
     const std::wstring program = std::filesystem::current_path().wstring() + L"\\vennick_test_helper.exe";
     const std::wstring helper = L"vennick_test_helper.exe";
-    EXPECT_EQ(SearchRows(L"\\LIB_XQ16\\", true),
+    EXPECT_EQ(SearchRows(L"\\LIB_XQ16\\", MatchMode::Contains),
               (std::multiset<Row>{{two.Id(), helper, L"5.1.2600", a, program}, {two.Id(), helper, L"---", b, program},
                                   {one.Id(), helper, L"5.1.2600", a, program}}));
     EXPECT_EQ(SearchRows(L"NINE_A_XQ16.DLL").size(), 2u);
@@ -181,7 +181,7 @@ TEST(EnumProcessesNT, EveryProcessEveryModuleAndWholePathsHoweverManyAndLong)
     FailingSnapshots noSnapshots;  // every path read through `api`
     ASSERT_EQ(api.longPath.size(), 1500u);
 
-    EXPECT_EQ(SearchRows(L"\\MANY_XQ22\\", true).size(), 2098u) << "every module tested";
+    EXPECT_EQ(SearchRows(L"\\MANY_XQ22\\", MatchMode::Contains).size(), 2098u) << "every module tested";
     EXPECT_EQ(api.opened, api.ids) << "each process opened once, in the order listed";
     EXPECT_EQ(SearchRows(L"LONG_XQ22.DLL"),
               (std::multiset<Row>{{helper.Id(), L"vennick_test_helper.exe", L"---", api.longPath, helper.Program()}}));

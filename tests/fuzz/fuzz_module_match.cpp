@@ -2,7 +2,7 @@
 #include <cstdlib>
 
 #include "FuzzText.h"
-#include "search/modMain.h"
+#include "search/ModuleMatch.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -12,13 +12,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::wstring spec = TextFromBytes(data + 1 + split, size - 1 - split);
 
     // A text ends with itself wherever it stands, and is contained wherever it stands.
-    if (!MatchModuleName(path + spec, spec, false, false)) std::abort();
-    if (!spec.empty() && !MatchModuleName(path + spec + path, spec, true, false)) std::abort();
+    if (!ModulePathMatches(path + spec, spec, MatchMode::EndsWith, false)) std::abort();
+    if (!spec.empty() && !ModulePathMatches(path + spec + path, spec, MatchMode::Contains, false)) std::abort();
     // A longer specification never matches; what ends with it contains it; ignoring case only adds matches.
-    if (spec.size() > path.size() && MatchModuleName(path, spec, true, false)) std::abort();
-    const bool endsWith = MatchModuleName(path, spec, false, false), contains = MatchModuleName(path, spec, true, false);
+    if (spec.size() > path.size() && ModulePathMatches(path, spec, MatchMode::Contains, false)) std::abort();
+    const bool endsWith = ModulePathMatches(path, spec, MatchMode::EndsWith, false);
+    const bool contains = ModulePathMatches(path, spec, MatchMode::Contains, false);
     if (endsWith && !path.empty() && !contains) std::abort();
-    if ((endsWith && !MatchModuleName(path, spec, false, true)) || (contains && !MatchModuleName(path, spec, true, true))) {
+    if ((endsWith && !ModulePathMatches(path, spec, MatchMode::EndsWith, true)) ||
+        (contains && !ModulePathMatches(path, spec, MatchMode::Contains, true))) {
         std::abort();
     }
     return 0;

@@ -3,17 +3,17 @@
 #include <cstring>
 
 #include "FuzzText.h"
-#include "search/modPackProcessInfo.h"
+#include "search/ProcessEntryKey.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::wstring key = TextFromBytes(data, size);
-    UnpackProcessID(key);
-    UnpackProcessText(key);
+    ProcessIdOfKey(key);
+    ProgramPathOfKey(key);
 
     std::int32_t id = 0;
     if (size >= sizeof id) std::memcpy(&id, data, sizeof id);
-    const std::wstring packed = PackProcessInfo(id, key);
-    if (UnpackProcessID(packed) != id || UnpackProcessText(packed) != key) std::abort();
+    const std::wstring packed = MakeProcessEntryKey(id, key);
+    if (ProcessIdOfKey(packed) != id || ProgramPathOfKey(packed) != key) std::abort();
     return 0;
 }

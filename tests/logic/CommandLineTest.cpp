@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/support/TextOperations.h"
+#include "platform/text/TextOperations.h"
 #include "platform/tray/TrayTooltip.h"
 #include "window/CommandLine.h"
 
@@ -23,7 +23,7 @@ TEST(CommandLine, TheTextAfterTheProgramsNameTrimmed)
         {L"\"unbalanced.dll", L"\"unbalanced.dll"},
         {std::wstring(L"a\0", 2), L"a"},
     };
-    for (const auto& [text, result] : trimmed) EXPECT_EQ(qsTrimEx2(text), result) << text;
+    for (const auto& [text, result] : trimmed) EXPECT_EQ(TrimBlanksAndQuotes(text), result) << text;
 }
 
 TEST(TrayTooltip, TheCaptionAndTheSpecificationCutToFit)

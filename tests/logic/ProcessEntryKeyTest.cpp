@@ -2,13 +2,13 @@
 
 #include <tuple>
 
-#include "search/modPackProcessInfo.h"
+#include "search/ProcessEntryKey.h"
 
 TEST(ProcessEntryKey, PacksTheIdInEightHexadecimalDigitsBeforeTheText)
 {
-    EXPECT_EQ(PackProcessInfo(1234, L"C:\\WINDOWS\\NOTEPAD.EXE"), L"&H000004D2|C:\\WINDOWS\\NOTEPAD.EXE");
-    EXPECT_EQ(PackProcessInfo(-1, L"a|b"), L"&HFFFFFFFF|a|b");
-    EXPECT_EQ(PackProcessInfo(0x00FEDCBA, L"p"), L"&H00FEDCBA|p");
+    EXPECT_EQ(MakeProcessEntryKey(1234, L"C:\\WINDOWS\\NOTEPAD.EXE"), L"&H000004D2|C:\\WINDOWS\\NOTEPAD.EXE");
+    EXPECT_EQ(MakeProcessEntryKey(-1, L"a|b"), L"&HFFFFFFFF|a|b");
+    EXPECT_EQ(MakeProcessEntryKey(0x00FEDCBA, L"p"), L"&H00FEDCBA|p");
 }
 
 TEST(ProcessEntryKey, UnpacksWhateverAKeyHolds)
@@ -24,7 +24,7 @@ TEST(ProcessEntryKey, UnpacksWhateverAKeyHolds)
         {L"-2147483648", -214748364, L""},  // only the first ten characters count
     };
     for (const auto& [key, id, text] : cases) {
-        EXPECT_EQ(UnpackProcessID(key), id) << key;
-        EXPECT_EQ(UnpackProcessText(key), text) << key;
+        EXPECT_EQ(ProcessIdOfKey(key), id) << key;
+        EXPECT_EQ(ProgramPathOfKey(key), text) << key;
     }
 }

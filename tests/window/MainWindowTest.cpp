@@ -18,20 +18,20 @@
 #include "fixtures/FakeSeams.h"
 #include "fixtures/HelperProcess.h"
 #include "platform/tray/NotificationArea.h"
-#include "platform/win/Dpi.h"
-#include "platform/win/Gdi.h"
-#include "platform/win/Registry.h"
-#include "search/modPackProcessInfo.h"
+#include "platform/ui/Dpi.h"
+#include "platform/ui/Gdi.h"
+#include "platform/registry/Registry.h"
+#include "search/ProcessEntryKey.h"
 #include "window/KeyShortcuts.h"
 #include "window/KeyboardState.h"
 #include "window/MessageLoop.h"
-#include "window/frmMain.h"
+#include "window/MainWindow.h"
 
 namespace {
 
-using Control = frm_main::Control;
+using Control = main_window::Control;
 
-constexpr Control kActionButtons[] = {Control::cmdSaveBAT, Control::cmdKill, Control::cmdLaunch};
+constexpr Control kActionButtons[] = {Control::SaveBatchButton, Control::TerminateButton, Control::RelaunchButton};
 constexpr const wchar_t* kWidthsKey = L"Software\\Quorvel\\Vennick\\Processes List";
 
 std::optional<DWORD> StoredWidth(const wchar_t* name)
@@ -46,8 +46,8 @@ struct DpiLayout {
     SIZE client;
     LONG fontHeight;
     int smallIcon, bigIcon;
-    RECT controls[std::size(frm_main::kControls)];
-    int columns[std::size(frm_main::kProcessesColumns)];
+    RECT controls[std::size(main_window::kControls)];
+    int columns[std::size(main_window::kResultsColumns)];
 };
 constexpr DpiLayout kLayouts[] = {
     {96, {497, 397}, -12, 16, 32, {{12, 8, 125, 22}, {8, 24, 397, 49}, {404, 24, 489, 49}, {8, 56, 489, 353},
@@ -175,7 +175,7 @@ public:
 }  // namespace
 
 // A real main window inside the test process, fed with messages through the program's own message-loop steps.
-class MainWindow : public ::testing::Test {
+class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -184,7 +184,7 @@ protected:
     }
     void TearDown() override
     {
-        form.reset();
+        window.reset();
         Pump();
         SetUp();
         // Every box the program shows: under the application title, modal to the main window.
@@ -197,9 +197,9 @@ protected:
     // Creates and shows the window; `commandLine` is the text after the program's name.
     void Open(const std::wstring& commandLine = L"")
     {
-        form.emplace(commandLine);
-        ASSERT_TRUE(form->Load());
-        form->Show();
+        window.emplace(commandLine);
+        ASSERT_TRUE(window->Create());
+        window->Show();
         Pump();
     }
     // Runs the waiting messages as the program's loop would, a few rounds for those posted meanwhile.
@@ -207,20 +207,20 @@ protected:
     {
         for (int round = 0; round < 3; ++round, Sleep(1)) {
             MSG message{};
-            if (!form) {
+            if (!window) {
                 while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-            } else if (!DoEvents(*form)) {
+            } else if (!PumpWaitingMessages(*window)) {
                 quitPosted = PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
             }
         }
     }
-    bool IsOpen() const { return form && form->Handle() != nullptr; }
-    HWND Handle(Control control) const { return form->ControlHandle(control); }
+    bool IsOpen() const { return window && window->Handle() != nullptr; }
+    HWND Handle(Control control) const { return window->ControlHandle(control); }
     bool IsEnabled(Control control) const { return IsWindowEnabled(Handle(control)) != FALSE; }
     int Beeps() const { return static_cast<int>(BeepWatch::beeps.size()); }
 
     // Keyboard input as the window receives it; `shift` is the mask Shift 1, Ctrl 2, Alt 4.
-    void TypeText(const std::wstring& text) { for (wchar_t c : text) PostMessageW(Handle(Control::txtModuleSpec), WM_CHAR, c, 1); Pump(); }
+    void TypeText(const std::wstring& text) { for (wchar_t c : text) PostMessageW(Handle(Control::SpecificationBox), WM_CHAR, c, 1); Pump(); }
     void PressKey(int virtualKey, int shift = 0)
     {
         keyboard.shiftMask = shift;
@@ -228,24 +228,24 @@ protected:
         Pump();
         keyboard.shiftMask = 0;
     }
-    void SetSpecification(const std::wstring& text) { SetWindowTextW(Handle(Control::txtModuleSpec), text.c_str()); Pump(); }
+    void SetSpecification(const std::wstring& text) { SetWindowTextW(Handle(Control::SpecificationBox), text.c_str()); Pump(); }
     void Click(Control button) { SendMessageW(Handle(button), BM_CLICK, 0, 0); Pump(); }
 
     // Column widths scaled from another DPI's pixels may round one pixel off the design.
     void ExpectLayout(const DpiLayout& expected, int columnSlack = 0)
     {
         for (std::size_t i = 0; i < std::size(expected.columns); ++i) {
-            const auto width = static_cast<int>(SendMessageW(Handle(Control::lvProcesses), LVM_GETCOLUMNWIDTH, i, 0));
+            const auto width = static_cast<int>(SendMessageW(Handle(Control::ResultsList), LVM_GETCOLUMNWIDTH, i, 0));
             EXPECT_NEAR(width, expected.columns[i], columnSlack) << expected.dpi << " dpi, column " << i;
         }
         RECT client{};
-        GetClientRect(form->Handle(), &client);
+        GetClientRect(window->Handle(), &client);
         EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(expected.client.cx, expected.client.cy));
-        for (std::size_t i = 0; i < std::size(frm_main::kControls); ++i) {
-            const HWND control = Handle(frm_main::kControls[i].id);
+        for (std::size_t i = 0; i < std::size(main_window::kControls); ++i) {
+            const HWND control = Handle(main_window::kControls[i].id);
             RECT actual{};
             GetWindowRect(control, &actual);
-            MapWindowPoints(nullptr, form->Handle(), reinterpret_cast<POINT*>(&actual), 2);
+            MapWindowPoints(nullptr, window->Handle(), reinterpret_cast<POINT*>(&actual), 2);
             EXPECT_EQ(Corners(actual), Corners(expected.controls[i])) << expected.dpi << " dpi, control " << i;
             LOGFONTW font{};
             GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
@@ -265,7 +265,7 @@ protected:
     int DarkPixelsOfFirstRow()
     {
         RECT header{};
-        GetWindowRect(ListView_GetHeader(Handle(Control::lvProcesses)), &header);
+        GetWindowRect(ListView_GetHeader(Handle(Control::ResultsList)), &header);
         const HDC screen = GetDC(nullptr);
         int dark = 0;
         for (int i = 0; i < 12 * 146; ++i) {
@@ -276,13 +276,13 @@ protected:
         return dark;
     }
     // The tray icon's activation; the window shown, restored and in front, with the icon gone.
-    void Minimize() { ShowWindow(form->Handle(), SW_MINIMIZE); Pump(); }
-    void ActivateIcon(UINT message = WM_LBUTTONUP) { SendMessageW(form->Handle(), TrayIcon::kCallbackMessage, 1, message); Pump(); }
+    void Minimize() { ShowWindow(window->Handle(), SW_MINIMIZE); Pump(); }
+    void ActivateIcon(UINT message = WM_LBUTTONUP) { SendMessageW(window->Handle(), TrayIcon::kCallbackMessage, 1, message); Pump(); }
     void ExpectWindowBack(const char* when)
     {
-        EXPECT_TRUE(IsWindowVisible(form->Handle()) && !IsIconic(form->Handle())) << when;
-        EXPECT_EQ(GetForegroundWindow(), form->Handle()) << when;
-        EXPECT_FALSE(form->stMain().IconVisible()) << when;
+        EXPECT_TRUE(IsWindowVisible(window->Handle()) && !IsIconic(window->Handle())) << when;
+        EXPECT_EQ(GetForegroundWindow(), window->Handle()) << when;
+        EXPECT_FALSE(window->Tray().IconVisible()) << when;
     }
 
     ObservedMessageBoxes boxes;
@@ -290,23 +290,23 @@ protected:
     FakeHost host;
     BeepWatch sounds;
     RecordingNotificationArea notificationArea;
-    std::optional<frmMain> form;
+    std::optional<MainWindow> window;
     bool quitPosted = false;
 };
 
 // One session: the window as it starts; a move; searches with Ctrl and Shift held on the system's keyboard, read by the
 // program's own key-state code, then with the fake's masks; every command's boxes; the real save dialog; the tray icon.
-TEST_F(MainWindow, StartsCentredSearchesDrawsItsRowsShowsEveryCommandsBoxesAndTheRealSaveDialogAndMinimizesIntoTheTray)
+TEST_F(MainWindowTest, StartsCentredSearchesDrawsItsRowsShowsEveryCommandsBoxesAndTheRealSaveDialogAndMinimizesIntoTheTray)
 {
     ScratchFolder folder;
     const std::wstring module = folder.AddModule(ModuleKind::Version5_1_3_2600, L"lib_xq8\\window_xq8.dll");
     HelperProcess helper({module, folder.AddModule(ModuleKind::NoVersion, L"lib_xq16\\keys_xq16.dll")});
     Open();
-    EXPECT_EQ(GetFocus(), Handle(Control::txtModuleSpec));
-    EXPECT_EQ(WindowText(form->Handle()), L"Vennick");
-    const std::pair<Control, const wchar_t*> captions[] = {{Control::lblTag, L"Имя файла модуля:"},
-        {Control::cmdSearch, L"Найти"}, {Control::cmdSaveBAT, L"Сохранить BAT"}, {Control::cmdKill, L"Завершить"},
-        {Control::cmdLaunch, L"Запустить"}};
+    EXPECT_EQ(GetFocus(), Handle(Control::SpecificationBox));
+    EXPECT_EQ(WindowText(window->Handle()), L"Vennick");
+    const std::pair<Control, const wchar_t*> captions[] = {{Control::Label, L"Имя файла модуля:"},
+        {Control::SearchButton, L"Найти"}, {Control::SaveBatchButton, L"Сохранить BAT"}, {Control::TerminateButton, L"Завершить"},
+        {Control::RelaunchButton, L"Запустить"}};
     for (const auto& [control, caption] : captions) EXPECT_EQ(WindowText(Handle(control)), caption);
     int column = 0;
     for (const wchar_t* header : {L"Имя процесса", L"Версия модуля", L"Полное имя файла модуля"}) {
@@ -315,101 +315,101 @@ TEST_F(MainWindow, StartsCentredSearchesDrawsItsRowsShowsEveryCommandsBoxesAndTh
         info.mask = LVCF_TEXT;
         info.pszText = text;
         info.cchTextMax = 64;
-        SendMessageW(Handle(Control::lvProcesses), LVM_GETCOLUMNW, column++, reinterpret_cast<LPARAM>(&info));
+        SendMessageW(Handle(Control::ResultsList), LVM_GETCOLUMNW, column++, reinterpret_cast<LPARAM>(&info));
         EXPECT_STREQ(text, header);
     }
-    for (Control button : {Control::cmdSearch, Control::cmdSaveBAT, Control::cmdKill, Control::cmdLaunch}) {
+    for (Control button : {Control::SearchButton, Control::SaveBatchButton, Control::TerminateButton, Control::RelaunchButton}) {
         EXPECT_FALSE(IsEnabled(button)) << static_cast<int>(button);
     }
-    const LONG_PTR style = GetWindowLongPtrW(form->Handle(), GWL_STYLE);
+    const LONG_PTR style = GetWindowLongPtrW(window->Handle(), GWL_STYLE);
     EXPECT_EQ(style & (WS_MAXIMIZEBOX | WS_THICKFRAME | WS_MINIMIZEBOX), WS_MINIMIZEBOX);
 
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(form->Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
+    GetMonitorInfoW(MonitorFromWindow(window->Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
     RECT frame{};
-    GetWindowRect(form->Handle(), &frame);
+    GetWindowRect(window->Handle(), &frame);
     EXPECT_NEAR(frame.left + frame.right, monitor.rcWork.left + monitor.rcWork.right, 1);
     EXPECT_NEAR(frame.top + frame.bottom, monitor.rcWork.top + monitor.rcWork.bottom, 1);
 
     for (const auto& [typed, enabled] : {std::pair(L"k", true), {L"\b", false}, {L" ", true}}) {  // a blank is one too
         TypeText(typed);
-        EXPECT_EQ(IsEnabled(Control::cmdSearch), enabled) << typed;
+        EXPECT_EQ(IsEnabled(Control::SearchButton), enabled) << typed;
     }
 
     SetSpecification(L"kernel32.dll");
-    SetFocus(Handle(Control::lvProcesses));
-    SetFocus(Handle(Control::txtModuleSpec));
-    EXPECT_EQ(SendMessageW(Handle(Control::txtModuleSpec), EM_GETSEL, 0, 0), MAKELRESULT(0, 12)) << "all selected";
+    SetFocus(Handle(Control::ResultsList));
+    SetFocus(Handle(Control::SpecificationBox));
+    EXPECT_EQ(SendMessageW(Handle(Control::SpecificationBox), EM_GETSEL, 0, 0), MAKELRESULT(0, 12)) << "all selected";
 
     // Activated again, the window gives the focus back to the control that had it.
-    SetFocus(Handle(Control::lvProcesses));
+    SetFocus(Handle(Control::ResultsList));
     const HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, {}, {}, {}, {});
     SetActiveWindow(other);
     Pump();
-    SetActiveWindow(form->Handle());
+    SetActiveWindow(window->Handle());
     Pump();
-    EXPECT_EQ(GetFocus(), Handle(Control::lvProcesses));
+    EXPECT_EQ(GetFocus(), Handle(Control::ResultsList));
     DestroyWindow(other);
 
-    ValidateRect(form->Handle(), nullptr);
-    SetWindowPos(form->Handle(), nullptr, frame.left + 9, frame.top + 7, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ValidateRect(window->Handle(), nullptr);
+    SetWindowPos(window->Handle(), nullptr, frame.left + 9, frame.top + 7, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     RECT update{}, client{};
-    GetUpdateRect(form->Handle(), &update, FALSE);
-    GetClientRect(form->Handle(), &client);
+    GetUpdateRect(window->Handle(), &update, FALSE);
+    GetClientRect(window->Handle(), &client);
     EXPECT_EQ(Corners(update), Corners(client)) << "the desktop's pattern stays aligned with the screen";
 
     // The band behind the label (2235 twips, at 96 dpi 149 pixels): button face, its right edge button text.
-    ASSERT_EQ(DpiOfWindow(form->Handle()), 96u);
-    UpdateWindow(form->Handle());
-    const HDC dc = GetDC(form->Handle());
+    ASSERT_EQ(DpiOfWindow(window->Handle()), 96u);
+    UpdateWindow(window->Handle());
+    const HDC dc = GetDC(window->Handle());
     EXPECT_EQ(GetPixel(dc, 74, 366), GetSysColor(COLOR_BTNFACE));
     EXPECT_EQ(GetPixel(dc, 148, 366), GetSysColor(COLOR_BTNTEXT));
-    ReleaseDC(form->Handle(), dc);
+    ReleaseDC(window->Handle(), dc);
 
-    ResultsList& rows = form->lvProcesses();
+    ResultsList& rows = window->Results();
     {
         struct : SeamFake<KeyboardState> {
             int ShiftMask(KeyMoment moment) override { return real().ShiftMask(moment); }
         } system;
         SetSpecification(L"\\LIB_XQ16\\");
         keybd_event(VK_CONTROL, 0, 0, 0);  // held as the button is clicked, before any key message is read
-        Click(Control::cmdSearch);
+        Click(Control::SearchButton);
         Inject({{VK_CONTROL, false}});
-        EXPECT_EQ(rows.RowCount(), 1) << "Ctrl held: the contains test";
+        EXPECT_EQ(rows.Count(), 1u) << "Ctrl held: the contains test";
         rows.Clear();
         Inject({{VK_CONTROL, true}, {VK_SHIFT, true}, {VK_RETURN, true}, {VK_RETURN, false}, {VK_SHIFT, false}});
         EXPECT_EQ(Beeps(), 1) << "Ctrl+Shift+Enter does nothing";
         Inject({{VK_RETURN, true}, {VK_RETURN, false}});
         Inject({{VK_CONTROL, false}});
         EXPECT_EQ(Beeps(), 2) << "Ctrl+Enter searches once";
-        EXPECT_EQ(rows.RowCount(), 1) << "with the contains test";
+        EXPECT_EQ(rows.Count(), 1u) << "with the contains test";
         Inject({{VK_SHIFT, true}, {VK_F1, true}, {VK_F1, false}, {VK_SHIFT, false}});
         ASSERT_EQ(boxes.shown.size(), 1u) << "Shift+F1: the about box";
         EXPECT_EQ(boxes.shown[0].text, L"Vennick\r\nВерсия 1.02.0024\r\n\r\nQuorvel Software, 2026");
         EXPECT_EQ(boxes.shown[0].style, static_cast<UINT>(MB_OK | MB_USERICON));
     }
     SetSpecification(L"\\lib_xq8\\");
-    Click(Control::cmdSearch);
-    EXPECT_EQ(rows.RowCount(), 0) << "a folder name is no module's tail";
+    Click(Control::SearchButton);
+    EXPECT_EQ(rows.Count(), 0u) << "a folder name is no module's tail";
     for (Control button : kActionButtons) EXPECT_FALSE(IsEnabled(button));
     EXPECT_EQ(DarkPixelsOfFirstRow(), 0) << "the list drawn again, empty";
     SetSpecification(L"WINDOW_XQ8.DLL");
-    Click(Control::cmdSearch);
-    ASSERT_EQ(rows.RowCount(), 1);
-    EXPECT_EQ(std::tuple(rows.Text(1), rows.SubItem(1, 1), rows.SubItem(1, 2)),
+    Click(Control::SearchButton);
+    ASSERT_EQ(rows.Count(), 1u);
+    EXPECT_EQ(std::tuple(rows.Row(0).program, rows.Row(0).moduleVersion, rows.Row(0).modulePath),
               std::tuple(std::wstring(L"vennick_test_helper.exe"), std::wstring(L"5.1.3.2600"), module));
     EXPECT_GT(DarkPixelsOfFirstRow(), 20) << "the row is drawn on the screen";
     for (Control button : kActionButtons) EXPECT_TRUE(IsEnabled(button));
 
-    SetFocus(Handle(Control::cmdSaveBAT));
-    for (Control next : {Control::cmdKill, Control::cmdLaunch, Control::txtModuleSpec}) {
+    SetFocus(Handle(Control::SaveBatchButton));
+    for (Control next : {Control::TerminateButton, Control::RelaunchButton, Control::SpecificationBox}) {
         PressKey(VK_TAB);
         EXPECT_EQ(GetFocus(), Handle(next)) << "the tab order";
     }
-    Click(Control::cmdKill);  // the confirmation answered OK
+    Click(Control::TerminateButton);  // the confirmation answered OK
     EXPECT_TRUE(helper.WaitForExit(5'000));
-    EXPECT_EQ(rows.RowCount(), 1) << "the rows stay, for starting the programs again";
+    EXPECT_EQ(rows.Count(), 1u) << "the rows stay, for starting the programs again";
     for (Control button : kActionButtons) EXPECT_TRUE(IsEnabled(button));
     EXPECT_EQ(Beeps(), 5) << "every search and the terminate end with a beep";
 
@@ -435,28 +435,28 @@ TEST_F(MainWindow, StartsCentredSearchesDrawsItsRowsShowsEveryCommandsBoxesAndTh
     {
         FailingProcessStatus api;
         api.listingFails = true;
-        Click(Control::cmdSearch);
+        Click(Control::SearchButton);
         FailingSnapshots snapshots;
-        host.win9x = true;
-        Click(Control::cmdSearch);
-        host.win9x = false;
+        host.windows9x = true;
+        Click(Control::SearchButton);
+        host.windows9x = false;
     }
-    Click(Control::cmdSearch);
-    ASSERT_GT(rows.RowCount(), 0);
+    Click(Control::SearchButton);
+    ASSERT_GT(rows.Count(), 0u);
     rows.Clear();
     const HelperProcess running({});  // still running, so a failure to end it is reported
     FailingProcessStatus api;
     api.unopenable = running.Id();
-    rows.SetTag(rows.AddRow(L"first.exe"), PackProcessInfo(static_cast<std::int32_t>(running.Id()), L"C:\\gone\\first.exe"));
-    Click(Control::cmdKill);
-    Click(Control::cmdLaunch);
+    rows.Add({L"first.exe", L"", L"", MakeProcessEntryKey(static_cast<std::int32_t>(running.Id()), L"C:\\gone\\first.exe")});
+    Click(Control::TerminateButton);
+    Click(Control::RelaunchButton);
     {
         FakeSaveDialogs dialogs;
         dialogs.answers = {folder.Path() + L"\\vanished\\r.bat", folder.Path() + L"\\r.bat"};
-        Click(Control::cmdSaveBAT);
-        Click(Control::cmdSaveBAT);
+        Click(Control::SaveBatchButton);
+        Click(Control::SaveBatchButton);
     }
-    EXPECT_EQ(PointerOver(form->Handle()), LoadCursorW(nullptr, IDC_ARROW)) << "the arrow is back";
+    EXPECT_EQ(PointerOver(window->Handle()), LoadCursorW(nullptr, IDC_ARROW)) << "the arrow is back";
     EXPECT_EQ(BeepWatch::beeps, std::vector<UINT>(5, MB_OK)) << "three searches, a terminate, a relaunch";
 
     const std::wstring kill = L"Вы действительно хотите завершить все перечисленные программы? Все несохранённые "
@@ -491,7 +491,7 @@ TEST_F(MainWindow, StartsCentredSearchesDrawsItsRowsShowsEveryCommandsBoxesAndTh
         g_dialog = &dialog;
         const UniqueResource<resource_traits::NullIsNone<HHOOK, &UnhookWindowsHookEx>> hook(
             SetWindowsHookExW(WH_CBT, &DriveSaveDialog, nullptr, GetCurrentThreadId()));
-        Click(Control::cmdSaveBAT);
+        Click(Control::SaveBatchButton);
         // The folder the program keeps for the next save: the dialog opens where it says.
         WriteRegistryString(CreateRegistryKey(HKEY_CURRENT_USER, L"Software\\Quorvel\\Vennick").get(),
                             L"Last Save BAT Path", kept.Path());
@@ -499,7 +499,7 @@ TEST_F(MainWindow, StartsCentredSearchesDrawsItsRowsShowsEveryCommandsBoxesAndTh
     g_dialog = nullptr;
     EXPECT_EQ(std::filesystem::current_path(), current.Path()) << "the program's current folder stays";
     std::filesystem::current_path(started);
-    EXPECT_EQ(std::tuple(seen[0].owner, seen[0].type, seen[0].types), std::tuple(form->Handle(), std::wstring(L"Пакетные файлы"), LRESULT{2}));
+    EXPECT_EQ(std::tuple(seen[0].owner, seen[0].type, seen[0].types), std::tuple(window->Handle(), std::wstring(L"Пакетные файлы"), LRESULT{2}));
     EXPECT_EQ(seen[1].folder, kept.Path()) << "opened in the folder kept";
     EXPECT_NE(seen[0].question.find(L"Заменить"), std::wstring::npos) << seen[0].question;
     EXPECT_EQ(boxes.shown.size(), 11u) << "saved once, then cancelled";
@@ -507,15 +507,15 @@ TEST_F(MainWindow, StartsCentredSearchesDrawsItsRowsShowsEveryCommandsBoxesAndTh
     // Minimized, it hides behind the tray icon.
     SetSpecification(L"");
     Minimize();
-    EXPECT_FALSE(IsWindowVisible(form->Handle()));
+    EXPECT_FALSE(IsWindowVisible(window->Handle()));
     ASSERT_FALSE(notificationArea.changes.empty());
     EXPECT_EQ(notificationArea.changes[0].message, static_cast<DWORD>(NIM_ADD));
     EXPECT_EQ(notificationArea.changes[0].tip, L"Vennick");
     const UniqueHicon picture(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"A_MAIN", IMAGE_ICON, 16, 16, 0)));
     EXPECT_EQ(Pixels(notificationArea.changes[0].icon), Pixels(picture.get())) << "the program's picture";
     // A click and a minimize waiting in the queue run inside the restore: neither may lose the window.
-    PostMessageW(form->Handle(), TrayIcon::kCallbackMessage, 1, WM_LBUTTONUP);
-    PostMessageW(form->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    PostMessageW(window->Handle(), TrayIcon::kCallbackMessage, 1, WM_LBUTTONUP);
+    PostMessageW(window->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     ActivateIcon();
     ExpectWindowBack("a click and a minimize during the restore");
 
@@ -531,18 +531,18 @@ TEST_F(MainWindow, StartsCentredSearchesDrawsItsRowsShowsEveryCommandsBoxesAndTh
     // A new taskbar knows none of the old icons.
     NOTIFYICONDATAW gone{};
     gone.cbSize = sizeof gone;
-    gone.hWnd = form->Handle();
+    gone.hWnd = window->Handle();
     gone.uID = 1;
     ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &gone));
     const std::size_t before = notificationArea.changes.size();
     const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
-    SendMessageW(form->Handle(), taskbarCreated, 0, 0);
+    SendMessageW(window->Handle(), taskbarCreated, 0, 0);
     ASSERT_EQ(notificationArea.changes.size(), before + 2);
     EXPECT_EQ(notificationArea.changes[before].message, static_cast<DWORD>(NIM_ADD));
     EXPECT_EQ(notificationArea.changes[before + 1].message, static_cast<DWORD>(NIM_SETVERSION))
         << "keyboard selection keeps working";
-    EXPECT_FALSE(IsWindowVisible(form->Handle()));
-    SendMessageW(form->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(window->Handle()));
+    SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
     Pump();
     EXPECT_FALSE(IsOpen());
     EXPECT_EQ(notificationArea.changes.back().message, static_cast<DWORD>(NIM_DELETE)) << "the icon goes with the window";
@@ -550,49 +550,49 @@ TEST_F(MainWindow, StartsCentredSearchesDrawsItsRowsShowsEveryCommandsBoxesAndTh
     Open();
     Minimize();
     notificationArea.refuse = true;
-    SendMessageW(form->Handle(), taskbarCreated, 0, 0);
+    SendMessageW(window->Handle(), taskbarCreated, 0, 0);
     Pump();
     ExpectWindowBack("hidden without an icon, it could never come back");
     Minimize();
-    EXPECT_TRUE(IsWindowVisible(form->Handle()) && IsIconic(form->Handle())) << "minimized on the taskbar";
-    EXPECT_FALSE(form->stMain().IconVisible());
+    EXPECT_TRUE(IsWindowVisible(window->Handle()) && IsIconic(window->Handle())) << "minimized on the taskbar";
+    EXPECT_FALSE(window->Tray().IconVisible());
 }
 
-TEST_F(MainWindow, LayoutFontAndIconsAreTheDesignAtTheWindowsDpi)
+TEST_F(MainWindowTest, LayoutFontAndIconsAreTheDesignAtTheWindowsDpi)
 {
     Open();
-    const UINT dpi = DpiOfWindow(form->Handle());
+    const UINT dpi = DpiOfWindow(window->Handle());
     if (const char* wanted = std::getenv("VENNICK_EXPECTED_DPI")) {
         ASSERT_EQ(dpi, std::stoul(wanted)) << "the screen's DPI did not reach the window";
     }
     const auto layout = std::find_if(std::begin(kLayouts), std::end(kLayouts), [&](auto& l) { return l.dpi == dpi; });
     ASSERT_NE(layout, std::end(kLayouts)) << dpi << " dpi has no table";
     ExpectLayout(*layout);
-    EXPECT_EQ(IconWidth(form->Handle(), ICON_SMALL), layout->smallIcon);
-    EXPECT_EQ(IconWidth(form->Handle(), ICON_BIG), layout->bigIcon);
+    EXPECT_EQ(IconWidth(window->Handle(), ICON_SMALL), layout->smallIcon);
+    EXPECT_EQ(IconWidth(window->Handle(), ICON_BIG), layout->bigIcon);
 
     // Moved to a monitor of another DPI: the system suggests the frame of that DPI.
     const DpiLayout& other = kLayouts[(layout - kLayouts + 1) % std::size(kLayouts)];
     RECT frame{};
-    GetWindowRect(form->Handle(), &frame);
+    GetWindowRect(window->Handle(), &frame);
     frame.right += other.client.cx - layout->client.cx;
     frame.bottom += other.client.cy - layout->client.cy;
-    SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(other.dpi, other.dpi), reinterpret_cast<LPARAM>(&frame));
+    SendMessageW(window->Handle(), WM_DPICHANGED, MAKEWPARAM(other.dpi, other.dpi), reinterpret_cast<LPARAM>(&frame));
     ExpectLayout(other, 1);
 
-    const auto small = reinterpret_cast<HICON>(SendMessageW(form->Handle(), WM_GETICON, ICON_SMALL, 0));
-    form.reset();
+    const auto small = reinterpret_cast<HICON>(SendMessageW(window->Handle(), WM_GETICON, ICON_SMALL, 0));
+    window.reset();
     ICONINFO info{};
     EXPECT_FALSE(GetIconInfo(small, &info)) << "the window's icons go with it";
 }
 
 // A failed start; the apartment of a window not shown (Wine's input methods enter one for a shown window); the command
 // line searched once the window is up; the column widths kept.
-TEST_F(MainWindow, AFailureEndsTheProgramTheCommandLineIsSearchedOnceAndTheColumnWidthsAreKeptInTwips)
+TEST_F(MainWindowTest, AFailureEndsTheProgramTheCommandLineIsSearchedOnceAndTheColumnWidthsAreKeptInTwips)
 {
     host.failure = L"Сбой при проверке среды.";
-    form.emplace();
-    EXPECT_FALSE(form->Load()) << "the window does not come into being half made";
+    window.emplace();
+    EXPECT_FALSE(window->Create()) << "the window does not come into being half made";
     Pump();
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, L"Сбой при проверке среды.");
@@ -603,11 +603,11 @@ TEST_F(MainWindow, AFailureEndsTheProgramTheCommandLineIsSearchedOnceAndTheColum
     host.failure.reset();
     APTTYPE type{};
     APTTYPEQUALIFIER qualifier{};
-    form.emplace();
-    ASSERT_TRUE(form->Load());
+    window.emplace();
+    ASSERT_TRUE(window->Create());
     ASSERT_EQ(CoGetApartmentType(&type, &qualifier), S_OK) << "ShellExecuteEx and the save dialog want one";
     EXPECT_EQ(type, APTTYPE_MAINSTA);
-    form.reset();
+    window.reset();
     EXPECT_EQ(CoGetApartmentType(&type, &qualifier), CO_E_NOTINITIALIZED);
 
     ScratchFolder folder;
@@ -621,22 +621,22 @@ TEST_F(MainWindow, AFailureEndsTheProgramTheCommandLineIsSearchedOnceAndTheColum
         {L"", true, L"Mereholt0301.DLL", 0, 0},  // a development run shows a sample
         {L"cmdline_xq15.dll", true, L"cmdline_xq15.dll", 1, 1},  // which the command line replaces
     };
-    for (const auto& [commandLine, inIde, box, searches, rows] : cases) {
-        host.inIde = inIde;
+    for (const auto& [commandLine, debuggerAttached, box, searches, rows] : cases) {
+        host.debuggerAttached = debuggerAttached;
         BeepWatch::beeps.clear();
         Open(commandLine);
-        EXPECT_EQ(WindowText(Handle(Control::txtModuleSpec)), box) << commandLine;
-        EXPECT_EQ(IsEnabled(Control::cmdSearch), *box != L'\0') << commandLine;
+        EXPECT_EQ(WindowText(Handle(Control::SpecificationBox)), box) << commandLine;
+        EXPECT_EQ(IsEnabled(Control::SearchButton), *box != L'\0') << commandLine;
         for (const ULONGLONG end = GetTickCount64() + 300; GetTickCount64() < end;) Pump();
         EXPECT_EQ(Beeps(), searches) << commandLine << ": the timer fires once";
-        const int listed = form->lvProcesses().RowCount();
+        const int listed = static_cast<int>(window->Results().Count());
         EXPECT_TRUE(rows < 0 ? listed > 1 : listed == rows) << commandLine << ": " << listed << " rows";
         if (listed == 1) {
-            EXPECT_EQ(form->lvProcesses().SubItem(1, 2), module);
+            EXPECT_EQ(window->Results().Row(0).modulePath, module);
         }
         // A development run's window keeps the development environment's icons.
-        EXPECT_EQ(SendMessageW(form->Handle(), WM_GETICON, ICON_SMALL, 0) != 0, !inIde) << commandLine;
-        form.reset();
+        EXPECT_EQ(SendMessageW(window->Handle(), WM_GETICON, ICON_SMALL, 0) != 0, !debuggerAttached) << commandLine;
+        window.reset();
         Pump();
     }
 
@@ -647,15 +647,15 @@ TEST_F(MainWindow, AFailureEndsTheProgramTheCommandLineIsSearchedOnceAndTheColum
         WriteRegistryDword(key.get(), L"Column 3 Width", 9'999'999);
     }
     Open();
-    const auto width = [&](int column) { return SendMessageW(Handle(Control::lvProcesses), LVM_GETCOLUMNWIDTH, column, 0); };
+    const auto width = [&](int column) { return SendMessageW(Handle(Control::ResultsList), LVM_GETCOLUMNWIDTH, column, 0); };
     EXPECT_EQ(std::vector({width(0), width(1), width(2)}), std::vector<LRESULT>({163, 106, 427})) << "garbage: the design";
     EXPECT_EQ(boxes.shown.size(), 1u);
-    const auto extended = static_cast<DWORD>(SendMessageW(Handle(Control::lvProcesses), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
+    const auto extended = static_cast<DWORD>(SendMessageW(Handle(Control::ResultsList), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
     constexpr DWORD kStyles = LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_LABELTIP;
     EXPECT_EQ(extended & kStyles, kStyles);
 
-    SendMessageW(Handle(Control::lvProcesses), LVM_SETCOLUMNWIDTH, 0, 200);
-    SendMessageW(Handle(Control::lvProcesses), LVM_SETCOLUMNWIDTH, 2, 50);
+    SendMessageW(Handle(Control::ResultsList), LVM_SETCOLUMNWIDTH, 0, 200);
+    SendMessageW(Handle(Control::ResultsList), LVM_SETCOLUMNWIDTH, 2, 50);
     PressKey(VK_ESCAPE);
     ASSERT_FALSE(IsOpen()) << "Esc closes";
     EXPECT_TRUE(quitPosted) << "and the program ends";
@@ -666,9 +666,9 @@ TEST_F(MainWindow, AFailureEndsTheProgramTheCommandLineIsSearchedOnceAndTheColum
     EXPECT_EQ(std::vector({width(0), width(1), width(2)}), std::vector<LRESULT>({200, 106, 50}));
 
     // Logging off: Windows ends the process once the window has answered WM_ENDSESSION.
-    SendMessageW(Handle(Control::lvProcesses), LVM_SETCOLUMNWIDTH, 1, 90);
-    SendMessageW(form->Handle(), WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
+    SendMessageW(Handle(Control::ResultsList), LVM_SETCOLUMNWIDTH, 1, 90);
+    SendMessageW(window->Handle(), WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
     EXPECT_TRUE(IsOpen() && StoredWidth(L"Column 2 Width") == 1590u) << "a cancelled logoff changes nothing";
-    SendMessageW(form->Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    SendMessageW(window->Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
     EXPECT_EQ(StoredWidth(L"Column 2 Width"), 1350u) << "the session's end is the program's end";
 }

@@ -1,0 +1,12 @@
+#pragma once
+// File names that only the file system can give.
+#include <string>
+
+// The full form of a path (made absolute against the current directory).
+std::wstring FullPathOf(const std::wstring& path);
+
+// The file system's short (8.3) form of an existing path; empty when it has none.
+std::wstring ShortPathOf(const std::wstring& path);
+
+// The process's current directory.
+std::wstring CurrentDirectory();

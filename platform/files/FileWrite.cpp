@@ -1,0 +1,123 @@
+#include "FileWrite.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "FileWriteTexts.h"
+#include "platform/text/TextOperations.h"
+#include "platform/SystemError.h"
+#include "platform/UniqueResource.h"
+
+namespace {
+
+class SystemFileWrites final : public FileWrites {
+public:
+    bool Write(HANDLE file, const char* bytes, DWORD count, DWORD& written) override
+    {
+        return WriteFile(file, bytes, count, &written, nullptr) != FALSE;
+    }
+    bool Replace(const std::wstring& target, const std::wstring& replacement, const std::wstring& backup) override
+    {
+        return ReplaceFileW(target.c_str(), replacement.c_str(), backup.c_str(), 0, nullptr, nullptr) != FALSE;
+    }
+    bool Move(const std::wstring& from, const std::wstring& to) override
+    {
+        return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH) != FALSE;
+    }
+};
+
+bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// A temporary file that is deleted unless it was kept.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const std::wstring& folder)
+    {
+        wchar_t path[MAX_PATH] = {};
+        if (GetTempFileNameW(folder.c_str(), L"vbt", 0, path) == 0) ThrowLastError(L"GetTempFileName");
+        path_ = path;
+    }
+    ~TemporaryFile()
+    {
+        if (!kept_) DeleteFileW(path_.c_str());
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    const std::wstring& Path() const { return path_; }
+    void Keep() { kept_ = true; }
+    // The name alone stays reserved: a call that wants no file there gets it.
+    void Vacate() { DeleteFileW(path_.c_str()); }
+
+private:
+    std::wstring path_;
+    bool kept_ = false;
+};
+
+void WriteAll(const std::wstring& path, const std::string& bytes)
+{
+    const UniqueFileHandle file(
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) ThrowLastError(L"CreateFile");
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
+        DWORD written = 0;
+        if (!Seam<FileWrites>::Current().Write(file.get(), bytes.data() + done, chunk, written)) {
+            ThrowLastError(L"WriteFile");
+        }
+        done += written;
+    }
+    if (!FlushFileBuffers(file.get())) ThrowLastError(L"FlushFileBuffers");
+}
+
+}  // namespace
+
+template <>
+FileWrites& Seam<FileWrites>::Default()
+{
+    static SystemFileWrites writes;
+    return writes;
+}
+
+void WriteWholeFile(const std::wstring& fileName, const std::string& bytes)
+{
+    // A read-only file keeps its protection, whatever a replace would allow.
+    const DWORD attributes = GetFileAttributesW(fileName.c_str());
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (exists && (attributes & FILE_ATTRIBUTE_READONLY) != 0) throw SystemError(L"WriteTextFile", ERROR_ACCESS_DENIED);
+    std::wstring folder = FolderOf(fileName);
+    if (folder.empty()) folder = L".";
+    TemporaryFile temporary(folder);
+    WriteAll(temporary.Path(), bytes);
+    FileWrites& calls = Seam<FileWrites>::Current();
+    if (!exists) {
+        if (!calls.Move(temporary.Path(), fileName)) ThrowLastError(L"MoveFileEx");
+        temporary.Keep();
+        return;
+    }
+    // A plain move would put the temporary file's attributes, security and streams in
+    // place of the old file's; ReplaceFile keeps the old ones. The old file moves aside
+    // under a name of our own, so that a replace failing halfway can say where it is.
+    TemporaryFile backup(folder);
+    backup.Vacate();
+    if (calls.Replace(fileName, temporary.Path(), backup.Path())) {
+        temporary.Keep();
+        return;  // the backup, the old text, goes with its owner
+    }
+    const DWORD replaceError = GetLastError();
+    if (FileExists(fileName)) throw SystemError(L"ReplaceFile", replaceError);  // the old file is still in its place
+    // The replace failed halfway: the old file has left its place (moved aside, or
+    // removed). The new text goes there now, and if it cannot, neither is deleted.
+    if (calls.Move(temporary.Path(), fileName)) {
+        temporary.Keep();
+        return;
+    }
+    const SystemError failure(L"MoveFileEx", GetLastError());
+    temporary.Keep();
+    const bool oldFileKept = FileExists(backup.Path());
+    if (oldFileKept) backup.Keep();
+    throw ProgramError(failure.Description() + L"\r\n" +
+                       FilesLeftByReplace(temporary.Path(), oldFileKept ? backup.Path() : std::wstring()));
+}

@@ -1,0 +1,40 @@
+#include "ProcessControl.h"
+
+#include "platform/SystemFunction.h"
+
+namespace {
+
+class SystemProcessControl final : public ProcessControl {
+public:
+    bool IsCritical(HANDLE process) override
+    {
+        // IsProcessCritical comes with Windows 8.1; before it, the break-on-termination
+        // flag is read directly.
+        using IsProcessCriticalFn = BOOL(WINAPI*)(HANDLE, PBOOL);
+        static const auto isProcessCritical = SystemFunction<IsProcessCriticalFn>(L"kernel32.dll", "IsProcessCritical");
+        BOOL critical = FALSE;
+        if (isProcessCritical != nullptr && isProcessCritical(process, &critical)) return critical != FALSE;
+
+        using QueryInformationFn = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
+        static const auto query = SystemFunction<QueryInformationFn>(L"ntdll.dll", "NtQueryInformationProcess");
+        constexpr int kProcessBreakOnTermination = 29;
+        ULONG breakOnTermination = 0;
+        return query != nullptr &&
+               query(process, kProcessBreakOnTermination, &breakOnTermination, sizeof breakOnTermination, nullptr) >= 0 &&
+               breakOnTermination != 0;
+    }
+    bool Terminate(HANDLE process) override { return TerminateProcess(process, 1) != FALSE; }
+    bool WaitForEnd(HANDLE process, DWORD milliseconds) override
+    {
+        return WaitForSingleObject(process, milliseconds) == WAIT_OBJECT_0;
+    }
+};
+
+}  // namespace
+
+template <>
+ProcessControl& Seam<ProcessControl>::Default()
+{
+    static SystemProcessControl control;
+    return control;
+}

@@ -1,0 +1,19 @@
+#include "ProgramStart.h"
+
+#include <shellapi.h>
+
+bool StartProgram(HWND owner, const std::wstring& program, const std::wstring& workingFolder)
+{
+    SHELLEXECUTEINFOW start{};
+    start.cbSize = sizeof start;
+    // FLAG_NO_UI: the program reports a failure itself; the shell's own box would come
+    // first and block.
+    start.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+    start.hwnd = owner;
+    start.lpVerb = L"open";
+    start.lpFile = program.c_str();
+    start.lpParameters = L"";
+    start.lpDirectory = workingFolder.empty() ? nullptr : workingFolder.c_str();
+    start.nShow = SW_SHOWDEFAULT;
+    return ShellExecuteExW(&start) != FALSE;
+}

@@ -1,0 +1,79 @@
+#include "ListView.h"
+
+#include <commctrl.h>
+
+void ListView::InsertColumn(int position, const wchar_t* header, int width)
+{
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.pszText = const_cast<wchar_t*>(header);
+    column.cx = width;
+    SendMessageW(handle_, LVM_INSERTCOLUMNW, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(&column));
+}
+
+int ListView::ColumnCount() const
+{
+    const auto header = reinterpret_cast<HWND>(SendMessageW(handle_, LVM_GETHEADER, 0, 0));
+    return header == nullptr ? 0 : static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
+}
+
+int ListView::ColumnWidth(int column) const
+{
+    return static_cast<int>(SendMessageW(handle_, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
+}
+
+void ListView::SetColumnWidth(int column, int width)
+{
+    SendMessageW(handle_, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), width);
+}
+
+void ListView::SetExtendedStyle(DWORD style, bool enable)
+{
+    // The bit is the mask, so no other extended style changes.
+    SendMessageW(handle_, LVM_SETEXTENDEDLISTVIEWSTYLE, style, enable ? style : 0);
+}
+
+int ListView::InsertItem(int index, const std::wstring& text)
+{
+    LVITEMW item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = index;
+    item.pszText = const_cast<wchar_t*>(text.c_str());
+    return static_cast<int>(SendMessageW(handle_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+}
+
+void ListView::SetItemText(int index, int subItem, const std::wstring& text)
+{
+    LVITEMW item{};
+    item.iSubItem = subItem;
+    item.pszText = const_cast<wchar_t*>(text.c_str());
+    SendMessageW(handle_, LVM_SETITEMTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+}
+
+std::wstring ListView::ItemText(int index, int subItem) const
+{
+    std::wstring buffer(260, L'\0');
+    for (;;) {
+        LVITEMW item{};
+        item.iSubItem = subItem;
+        item.pszText = buffer.data();
+        item.cchTextMax = static_cast<int>(buffer.size());
+        const auto length = static_cast<std::size_t>(
+            SendMessageW(handle_, LVM_GETITEMTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)));
+        if (length + 1 < buffer.size()) return buffer.substr(0, length);
+        buffer.assign(buffer.size() * 2, L'\0');  // the text may have been cut
+    }
+}
+
+void ListView::DeleteAllItems() { SendMessageW(handle_, LVM_DELETEALLITEMS, 0, 0); }
+
+ListViewRedrawSuspended::ListViewRedrawSuspended(HWND listView) : listView_(listView)
+{
+    SendMessageW(listView_, WM_SETREDRAW, FALSE, 0);
+}
+
+ListViewRedrawSuspended::~ListViewRedrawSuspended()
+{
+    SendMessageW(listView_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(listView_, nullptr, TRUE);
+}

@@ -1,0 +1,42 @@
+#pragma once
+// The list-view control's messages, one call each: every LVM_ message the program
+// sends goes through here.
+#include <windows.h>
+
+#include <string>
+
+class ListView {
+public:
+    explicit ListView(HWND handle) : handle_(handle) {}
+    HWND Handle() const { return handle_; }
+
+    // Columns; all positions and indices are 0-based, widths in pixels.
+    void InsertColumn(int position, const wchar_t* header, int width);
+    int ColumnCount() const;
+    int ColumnWidth(int column) const;
+    void SetColumnWidth(int column, int width);
+
+    // Switches one extended style bit on or off, leaving every other bit as it is.
+    void SetExtendedStyle(DWORD style, bool enable);
+
+    // Items; InsertItem answers the new item's index, or -1 when the list takes no more.
+    int InsertItem(int index, const std::wstring& text);
+    void SetItemText(int index, int subItem, const std::wstring& text);
+    std::wstring ItemText(int index, int subItem) const;
+    void DeleteAllItems();
+
+private:
+    HWND handle_;
+};
+
+// No redrawing of a list view while the object lives; one full repaint at its end.
+class ListViewRedrawSuspended {
+public:
+    explicit ListViewRedrawSuspended(HWND listView);
+    ~ListViewRedrawSuspended();
+    ListViewRedrawSuspended(const ListViewRedrawSuspended&) = delete;
+    ListViewRedrawSuspended& operator=(const ListViewRedrawSuspended&) = delete;
+
+private:
+    HWND listView_;
+};

@@ -1,0 +1,19 @@
+#include "ModuleSearch.h"
+
+#include "NtProcessWalk.h"
+#include "Win9xProcessWalk.h"
+#include "platform/HostEnvironment.h"
+#include "platform/files/FileVersion.h"
+#include "platform/processes/OwnProcess.h"
+
+void SearchModule(ResultsList& rows, const std::wstring& specification, MatchMode mode)
+{
+    EnableDebugPrivilege(true);
+    ModuleVersionTexts versions(ReadFileVersion);
+    const SearchRun run{rows, versions, specification, mode};
+    if (IsWindows9xFamily()) {
+        WalkWin9xProcesses(run);
+    } else {
+        WalkNtProcesses(run);
+    }
+}

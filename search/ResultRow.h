@@ -1,0 +1,11 @@
+#pragma once
+#include <string>
+
+// One row of the results: one module that matched, in one process. The results list
+// shows the first three fields; the rest stays with the row for the actions.
+struct ResultRow {
+    std::wstring program;        // the file name of the process's program
+    std::wstring moduleVersion;  // the module's version text, "---" without one
+    std::wstring modulePath;     // the module's full path
+    std::wstring processKey;     // the process entry key: the process id and its program's full path
+};

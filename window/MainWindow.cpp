@@ -1,0 +1,283 @@
+#include "MainWindow.h"
+
+#include "KeyShortcuts.h"
+#include "KeyboardState.h"
+#include "MessageLoop.h"
+#include "actions/ListedProcessActions.h"
+#include "platform/AppIdentity.h"
+#include "platform/HostEnvironment.h"
+#include "platform/SystemError.h"
+#include "platform/text/TextOperations.h"
+#include "platform/tray/TrayTooltip.h"
+#include "platform/ui/AboutBox.h"
+#include "platform/ui/ContainerWindows.h"
+#include "platform/ui/Dpi.h"
+#include "platform/ui/Gdi.h"
+#include "platform/ui/MessageBoxes.h"
+#include "platform/ui/UserFeedback.h"
+#include "platform/ui/WindowPlacement.h"
+#include "search/ModuleSearch.h"
+
+using main_window::Control;
+
+namespace {
+
+constexpr const wchar_t* kWindowClass = L"VennickMain";
+constexpr UINT_PTR kCommandLineTimer = 1;
+constexpr UINT kCommandLineTimerPeriodMs = 1;
+
+}  // namespace
+
+bool MainWindow::Create()
+{
+    // The frame gets its size once the window knows its own DPI (WM_CREATE).
+    return CreateWindowOfClass(kWindowClass, 0, kMainWindowStyle, main_window::kCaption, CW_USEDEFAULT, CW_USEDEFAULT,
+                               0, 0);
+}
+
+void MainWindow::Show()
+{
+    ShowWindow(Handle(), SW_SHOWNORMAL);
+    UpdateWindow(Handle());
+    SetFocus(ControlHandle(Control::SpecificationBox));
+}
+
+bool MainWindow::PreTranslateMessage(MSG& message)
+{
+    if (Handle() == nullptr) return false;
+    const bool ours = message.hwnd == Handle() || IsChild(Handle(), message.hwnd);
+    if (ours && (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN)) {
+        int keyCode = static_cast<int>(message.wParam);
+        const int shift = Seam<KeyboardState>::Current().ShiftMask(KeyMoment::OfMessage);
+        RunGuarded([&] { OnKeyDown(keyCode, shift); });
+        if (Handle() == nullptr || keyCode == 0) return true;  // Esc closed the window, or the key was taken
+    }
+    return IsDialogMessageW(Handle(), &message) != FALSE;
+}
+
+HWND MainWindow::ControlHandle(Control control) const { return GetDlgItem(Handle(), static_cast<int>(control)); }
+
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // The tray icon sees every message first: its callback, the taskbar's restart, the
+    // window's end.
+    if (tray_.HandleMessage(message, lParam, [this] { PumpWaitingMessages(*this); })) return 0;
+    switch (message) {
+    case WM_CREATE: OnCreate(); return 0;
+    case WM_DESTROY: OnDestroy(); return 0;
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_ERASEBKGND: return 1;  // the paint handler covers the whole client area
+    case WM_SIZE: OnSize(wParam); return 0;
+    case WM_MOVE: OnMove(); return 0;
+    case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
+    case WM_DPICHANGED: OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
+    case WM_ENDSESSION: OnEndSession(wParam != FALSE); return 0;
+    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); return 0;
+    case DM_GETDEFID: return MAKELRESULT(static_cast<int>(main_window::kDefaultButton), DC_HASDEFID);
+    case WM_TIMER:
+        if (wParam == kCommandLineTimer) OnCommandLineTimer();
+        return 0;
+    case WM_CTLCOLORSTATIC:
+        if (reinterpret_cast<HWND>(lParam) != ControlHandle(Control::Label)) break;
+        return OnLabelColor(reinterpret_cast<HDC>(wParam));
+    case WM_SETCURSOR:
+        if (OnSetCursor()) return TRUE;
+        break;
+    default: break;
+    }
+    return Default(message, wParam, lParam);
+}
+
+void MainWindow::OnCreate()
+{
+    SetMessageOwner(Handle());
+    MainWindowLayout::CreateControls(Handle());
+    results_ = std::make_unique<ResultsListView>(ControlHandle(Control::ResultsList));
+    layout_.Apply(Handle(), DpiOfWindow(Handle()));
+    layout_.SizeFrame(Handle());  // before it is centred
+    CentreOnWorkArea(Handle());
+    if (!IsDebuggerAttached()) icons_ = SetWindowIcons(Handle(), kProgramIcon);
+    ClipChildrenOfContainerWindows();
+    results_->CreateColumns(layout_.Dpi());
+    tray_.Attach(Handle(), LoadTrayIcon(kProgramIcon));
+    if (IsDebuggerAttached()) {
+        SetWindowTextW(ControlHandle(Control::SpecificationBox), main_window::kSampleSpecification);
+    }
+    ApplyCommandLine();
+    created_ = true;
+}
+
+void MainWindow::OnDestroy()
+{
+    SetMessageOwner(nullptr);
+    if (!created_) return;  // a window whose creation failed has nothing to keep
+    results_->SaveColumnWidths(layout_.Dpi());
+    PostQuitMessage(0);
+}
+
+// Windows ends the process once this message has been answered, without destroying the
+// window: the session's end is the program's end, as closing the window is.
+void MainWindow::OnEndSession(bool ending)
+{
+    if (ending) DestroyWindow(Handle());
+}
+
+void MainWindow::ApplyCommandLine()
+{
+    if (commandLine_.empty()) return;
+    SetWindowTextW(ControlHandle(Control::SpecificationBox), TrimBlanksAndQuotes(commandLine_).c_str());
+    if (!SetTimer(Handle(), kCommandLineTimer, kCommandLineTimerPeriodMs, nullptr)) ThrowLastError(L"SetTimer");
+}
+
+void MainWindow::OnCommandLineTimer()
+{
+    KillTimer(Handle(), kCommandLineTimer);  // one search per run
+    OnSearchClicked();
+}
+
+void MainWindow::OnPaint()
+{
+    const PaintContext paint(Handle());
+    const HDC dc = paint.Dc();
+    // The background shows the desktop's pattern or wallpaper, aligned with the screen.
+    PaintDesktop(dc);
+
+    const RECT band = layout_.PixelRect(main_window::kBackgroundBand);
+    const SelectedObject brush(dc, GetStockObject(DC_BRUSH));
+    const SelectedObject pen(dc, GetStockObject(DC_PEN));
+    SetDCBrushColor(dc, GetSysColor(COLOR_BTNFACE));
+    SetDCPenColor(dc, GetSysColor(COLOR_BTNTEXT));
+    Rectangle(dc, band.left, band.top, band.right, band.bottom);
+}
+
+LRESULT MainWindow::OnLabelColor(HDC dc)
+{
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+// The desktop's pattern stands still on the screen: a moved window must draw it anew.
+void MainWindow::OnMove() { InvalidateRect(Handle(), nullptr, FALSE); }
+
+void MainWindow::OnSize(WPARAM sizeKind)
+{
+    if (sizeKind == SIZE_MINIMIZED) {
+        tray_.OnMinimized(TrayTooltip(main_window::kCaption, ControlText(Control::SpecificationBox)));
+    }
+}
+
+// The hourglass of a long command stays over the window whatever the pointer crosses.
+bool MainWindow::OnSetCursor()
+{
+    if (!IsWaitCursorOn()) return false;
+    SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    return true;
+}
+
+void MainWindow::OnActivate(bool active)
+{
+    const HWND focus = GetFocus();
+    if (!active) {
+        if (focus != nullptr && IsChild(Handle(), focus)) focusedControl_ = focus;
+        return;
+    }
+    const bool remembered = focusedControl_ != nullptr && IsWindow(focusedControl_) && IsWindowEnabled(focusedControl_);
+    SetFocus(remembered ? focusedControl_ : ControlHandle(Control::SpecificationBox));
+}
+
+void MainWindow::OnDpiChanged(UINT dpi, const RECT& suggested)
+{
+    results_->ChangeDpi(layout_.Dpi(), dpi);
+    layout_.Apply(Handle(), dpi);
+    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::OnKeyDown(int& keyCode, int shift)
+{
+    // Every Enter is decided here and never reaches the dialog keys: Ctrl+Enter's press is
+    // the one search it starts, with the contains test.
+    const auto press = [&](HWND button) {
+        keyCode = 0;  // taken first: a command that fails must not be pressed again by the dialog keys
+        OnCommand(GetDlgCtrlID(button), BN_CLICKED, button);
+    };
+    switch (ShortcutFor(keyCode, shift)) {
+    case WindowShortcut::ShowAbout: ShowAboutBox(L"", app::kAuthor); break;
+    case WindowShortcut::Close: DestroyWindow(Handle()); break;
+    case WindowShortcut::PressDefaultButton: press(DefaultButton()); break;
+    case WindowShortcut::PressSearch: press(ControlHandle(Control::SearchButton)); break;
+    case WindowShortcut::Ignore: keyCode = 0; break;
+    case WindowShortcut::None: break;
+    }
+}
+
+// The focused push button when Tab has given it the default look, else the window's default.
+HWND MainWindow::DefaultButton() const
+{
+    const HWND focus = GetFocus();
+    const bool focusIsDefault = focus != nullptr && IsChild(Handle(), focus) &&
+                                (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON) != 0;
+    return focusIsDefault ? focus : ControlHandle(main_window::kDefaultButton);
+}
+
+void MainWindow::OnCommand(int id, int code, HWND control)
+{
+    if (id == static_cast<int>(Control::SpecificationBox)) {
+        if (code == EN_CHANGE) OnSpecificationChanged();
+        if (code == EN_SETFOCUS) OnSpecificationFocused();
+        return;
+    }
+    // A disabled button never clicks, whatever sent the command.
+    if (code != BN_CLICKED || control == nullptr || !IsWindowEnabled(control)) return;
+    switch (static_cast<Control>(id)) {
+    case Control::SearchButton: OnSearchClicked(); break;
+    case Control::TerminateButton: TerminateListedProcesses(*results_); break;
+    case Control::RelaunchButton: RelaunchListedPrograms(*results_, Handle()); break;
+    case Control::SaveBatchButton: SaveRestartBatch(*results_, Handle()); break;
+    default: break;
+    }
+}
+
+void MainWindow::OnSearchClicked()
+{
+    {
+        const WaitCursor wait;
+        const bool ctrlHeld = (Seam<KeyboardState>::Current().ShiftMask(KeyMoment::Now) & kCtrlMask) != 0;
+        results_->Clear();
+        const std::wstring specification = ControlText(Control::SpecificationBox);
+        {
+            const ListViewRedrawSuspended quiet(results_->Handle());
+            SearchModule(*results_, specification, ctrlHeld ? MatchMode::Contains : MatchMode::EndsWith);
+        }
+        const bool found = results_->Count() > 0;
+        EnableControl(Control::TerminateButton, found);
+        EnableControl(Control::RelaunchButton, found);
+        EnableControl(Control::SaveBatchButton, found);
+    }
+    DefaultBeep();
+}
+
+void MainWindow::OnSpecificationChanged()
+{
+    EnableControl(Control::SearchButton, GetWindowTextLengthW(ControlHandle(Control::SpecificationBox)) > 0);
+}
+
+// Typing replaces the previous specification.
+void MainWindow::OnSpecificationFocused() { SendMessageW(ControlHandle(Control::SpecificationBox), EM_SETSEL, 0, -1); }
+
+void MainWindow::EnableControl(Control control, bool enable)
+{
+    const HWND handle = ControlHandle(control);
+    // Keyboard focus on a disabled control would be lost: it goes to the box instead.
+    if (!enable && GetFocus() == handle) SetFocus(ControlHandle(Control::SpecificationBox));
+    EnableWindow(handle, enable ? TRUE : FALSE);
+}
+
+std::wstring MainWindow::ControlText(Control control) const
+{
+    const HWND handle = ControlHandle(control);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(handle)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(handle, text.data(), static_cast<int>(text.size()))));
+    return text;
+}

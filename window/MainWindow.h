@@ -1,0 +1,76 @@
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "MainWindowDesign.h"
+#include "MainWindowLayout.h"
+#include "ResultsListView.h"
+#include "TrayMinimizer.h"
+#include "platform/shell/ComApartment.h"
+#include "platform/ui/Window.h"
+#include "platform/ui/WindowIcons.h"
+
+// The program's one window: the module specification box, the search button, the results
+// list and the three action buttons. All of its state lives here; its window procedure
+// only hands each message to its handler.
+class MainWindow final : public Window {
+public:
+    // `commandLine`: the text after the program's name (CommandLineArguments).
+    explicit MainWindow(std::wstring commandLine = L"") : commandLine_(std::move(commandLine)) {}
+    ~MainWindow() override { DestroyWithoutHandlers(); }
+
+    // Creates the window and its controls and prepares their contents; the window is not
+    // visible yet. False when the window could not be created.
+    bool Create();
+    // Shows the window with the focus in the module specification box.
+    void Show();
+
+    // Called by the message loop for every message before it is dispatched: gives the
+    // window's key handler every key first (key preview), then the dialog keys (Tab, the
+    // arrows). True when the message needs no dispatching.
+    bool PreTranslateMessage(MSG& message);
+
+    HWND ControlHandle(main_window::Control control) const;
+    ResultsList& Results() { return *results_; }
+    const TrayIcon& Tray() const { return tray_.Icon(); }
+
+private:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    void OnCreate();
+    void OnDestroy();
+    void OnEndSession(bool ending);
+    void OnPaint();
+    void OnMove();
+    void OnSize(WPARAM sizeKind);
+    // Sets `keyCode` to 0 when the window took the key (every Enter).
+    void OnKeyDown(int& keyCode, int shift);
+    void OnActivate(bool active);
+    void OnDpiChanged(UINT dpi, const RECT& suggested);
+    bool OnSetCursor();  // true when it set the pointer
+    LRESULT OnLabelColor(HDC dc);
+    void OnCommand(int id, int code, HWND control);
+    void OnSearchClicked();
+    void OnSpecificationChanged();
+    void OnSpecificationFocused();
+    void OnCommandLineTimer();
+
+    // The module specification on the command line goes into the box, and a one-shot timer
+    // searches with it as soon as the window is up.
+    void ApplyCommandLine();
+    // The button a plain Enter presses.
+    HWND DefaultButton() const;
+    void EnableControl(main_window::Control control, bool enable);
+    std::wstring ControlText(main_window::Control control) const;
+
+    ComApartment apartment_;  // first in, last out: it outlives the window
+    std::wstring commandLine_;
+    MainWindowLayout layout_;
+    TrayMinimizer tray_;
+    WindowIcons icons_;
+    std::unique_ptr<ResultsListView> results_;
+    HWND focusedControl_ = nullptr;  // given back when the window is activated again
+    bool created_ = false;           // its creation ran to its end: there is something to keep
+};

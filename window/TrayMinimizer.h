@@ -1,0 +1,35 @@
+#pragma once
+// Minimizing hides the main window behind an icon in the notification area, whose
+// tooltip names the module specification; activating the icon brings the window back
+// and takes the icon away.
+#include <windows.h>
+
+#include <functional>
+#include <string_view>
+
+#include "platform/tray/TrayIcon.h"
+
+class TrayMinimizer {
+public:
+    // The window it hides, and the icon's picture.
+    void Attach(HWND window, UniqueHicon picture);
+
+    // The window has been minimized: it hides behind the icon with this tooltip. Without
+    // a notification area to hold the icon it stays on the taskbar: hidden, it could
+    // never be brought back.
+    void OnMinimized(std::wstring_view tooltip);
+
+    // Every message of the window comes here first; true when it was the icon's.
+    // `pumpWaitingMessages` lets the messages waiting in the queue run once.
+    bool HandleMessage(UINT message, LPARAM lParam, const std::function<void()>& pumpWaitingMessages);
+
+    const TrayIcon& Icon() const { return icon_; }
+
+private:
+    void RestoreWindow(const std::function<void()>& pumpWaitingMessages);
+    void ShowAndRestore();
+
+    HWND window_ = nullptr;
+    TrayIcon icon_;
+    bool restoring_ = false;
+};

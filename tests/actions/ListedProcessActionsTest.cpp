@@ -205,7 +205,7 @@ TEST_F(ListedProcessActions, ASaveThatFailsHalfwayKeepsTheOnlyCopiesAndSaysWhere
     }
 }
 
-TEST_F(ListedProcessActions, KillEndsEveryListedProcessButThisProgramAndReportsOnlyTheProcessesThatStillRun)
+TEST_F(ListedProcessActions, TerminateEndsEveryListedProcessButThisProgramAndReportsOnlyTheProcessesThatStillRun)
 {
     HelperProcess first({}), second({}), otherProgram({}, folder.Copy(HelperProgramPath(), L"other_xq12.exe"));
     HelperProcess sameName({}, folder.Copy(HelperProgramPath(), L"copy_xq11\\actions_tests.exe"));
@@ -263,7 +263,7 @@ TEST_F(ListedProcessActions, KillEndsEveryListedProcessButThisProgramAndReportsO
     EXPECT_EQ(feedback.events, (std::vector<std::string>{"wait", "normal", "beep"}));
 }
 
-TEST_F(ListedProcessActions, LaunchStartsEveryRowsProgramInItsFolderButNeverThisProgramAfterTheConfirmation)
+TEST_F(ListedProcessActions, RelaunchStartsEveryListedProgramInItsFolderButNeverThisProgramAfterTheConfirmation)
 {
     const std::wstring a = folder.Copy(HelperProgramPath(), L"launch_a_xq14.exe");
     const std::wstring b = folder.Copy(HelperProgramPath(), L"sub\\launch_b_xq14.exe");

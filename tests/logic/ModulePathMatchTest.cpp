@@ -4,7 +4,7 @@
 
 #include "search/ModuleMatch.h"
 
-TEST(ModulePathMatches, EndsWithAndContainsTests)
+TEST(ModulePathMatches, EndsWithOrContainsTheSpecificationIgnoringCaseWhenAsked)
 {
     const wchar_t* kernel = L"C:\\WINDOWS\\system32\\KERNEL32.DLL";
     const wchar_t* cyrillic = L"C:\\Программы\\Мой Инструмент\\МОДУЛЬ.DLL";

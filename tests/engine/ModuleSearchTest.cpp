@@ -24,7 +24,7 @@ bool DebugPrivilegeEnabled()
 
 }  // namespace
 
-TEST(EnumProcessesNTFailures, WhatCannotBeExaminedIsSkippedSilentlyAndAFailedListingIsShownAfterTheDebugPrivilegeAsked)
+TEST(NtProcessWalk, SkipsWhatItCannotExamineSilentlyAndReportsAFailedListingAfterAskingForTheDebugPrivilege)
 {
     FailingProcessStatus api;
     FailingSnapshots noSnapshots;  // every path read through `api`
@@ -56,7 +56,7 @@ TEST(EnumProcessesNTFailures, WhatCannotBeExaminedIsSkippedSilentlyAndAFailedLis
     EXPECT_TRUE(privilegeAtTheStart) << "asked for before the walk";
 }
 
-TEST(SearchRealProcesses, ARowForEachMatchingModuleOfEveryProcess)
+TEST(ModuleSearch, ARowForEachMatchingModuleOfEveryProcessOf64Or32BitsLongAndNonLatinPathsWhole)
 {
     ScratchFolder folder;
     const std::wstring a = folder.AddModule(ModuleKind::Version5_1_0_2600, L"lib_xq1\\alpha_xq1.dll");
@@ -109,7 +109,7 @@ TEST(SearchRealProcesses, ARowForEachMatchingModuleOfEveryProcess)
     }
 }
 
-TEST(SearchOn9x, RowsFromTheToolHelpSnapshotsAndAFailedProcessSnapshotIsReported)
+TEST(Win9xProcessWalk, RowsFromTheToolHelpSnapshotsAndAFailedProcessSnapshotIsReported)
 {
     FakeHost host;
     host.windows9x = true;
@@ -174,7 +174,7 @@ private:
     DWORD helper_;
 };
 
-TEST(EnumProcessesNT, EveryProcessEveryModuleAndWholePathsHoweverManyAndLong)
+TEST(NtProcessWalk, EveryProcessEveryModuleAndWholePathsHoweverManyAndLong)
 {
     const HelperProcess helper({});
     BeyondTheFirstBuffers api(helper.Id());

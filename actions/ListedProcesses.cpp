@@ -5,23 +5,23 @@
 #include "platform/text/TextCase.h"
 #include "search/ProcessEntryKey.h"
 
-std::vector<std::wstring> ListedProcesses(const ResultsList& rows)
+std::vector<ListedProcess> ListedProcesses(const ResultsList& rows)
 {
-    std::vector<std::wstring> keys;
+    std::vector<ListedProcess> processes;
     std::unordered_set<std::wstring> seen;
-    for (std::size_t row = 0; row < rows.Count(); ++row) {
-        const std::wstring& key = rows.Row(row).processKey;
-        if (seen.insert(key).second) keys.push_back(key);
+    for (std::size_t index = 0; index < rows.Count(); ++index) {
+        const ResultRow& row = rows.Row(index);
+        if (!seen.insert(row.processKey).second) continue;
+        processes.push_back({ProcessIdOfKey(row.processKey), ProgramPathOfKey(row.processKey), row.processStart});
     }
-    return keys;
+    return processes;
 }
 
 std::vector<ListedProcess> ListedProcessesOtherThan(const ResultsList& rows, std::int32_t ownProcessId,
                                                     const std::wstring& ownProgram)
 {
     std::vector<ListedProcess> others;
-    for (const std::wstring& key : ListedProcesses(rows)) {
-        ListedProcess process{ProcessIdOfKey(key), ProgramPathOfKey(key)};
+    for (ListedProcess& process : ListedProcesses(rows)) {
         if (process.processId == ownProcessId || EqualIgnoringCase(process.program, ownProgram)) continue;
         others.push_back(std::move(process));
     }

@@ -1,23 +1,26 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "search/ResultsList.h"
 
-// The process entry keys of the listed processes, each once, in the order of their
-// first rows: a process in which several modules matched stands on several rows with
-// one key, and an action acts on it once. Two processes of one program have two keys.
-std::vector<std::wstring> ListedProcesses(const ResultsList& rows);
-
+// A process of the last search, as its first row names it.
 struct ListedProcess {
     std::int32_t processId;
     std::wstring program;
+    std::optional<std::uint64_t> startTime;
 };
 
-// The listed processes, as ListedProcesses gives them, without the program's own:
-// neither the process `ownProcessId` nor another copy started from `ownProgram`
-// (whatever its letter case) is terminated or started again.
+// The listed processes, each once, in the order of their first rows: a process in which
+// several modules matched stands on several rows with one process entry key, and an
+// action acts on it once. Two processes of one program have two keys.
+std::vector<ListedProcess> ListedProcesses(const ResultsList& rows);
+
+// The listed processes without the program's own: neither the process `ownProcessId`
+// nor another copy started from `ownProgram` (whatever its letter case) is terminated or
+// started again.
 std::vector<ListedProcess> ListedProcessesOtherThan(const ResultsList& rows, std::int32_t ownProcessId,
                                                     const std::wstring& ownProgram);
 

@@ -2,18 +2,29 @@
 
 #include <algorithm>
 #include <optional>
-#include <vector>
 
+#include "platform/UniqueResource.h"
 #include "platform/processes/ProcessControl.h"
-#include "platform/processes/ProcessStatus.h"
+#include "platform/processes/ProcessQueries.h"
 #include "platform/text/TextCase.h"
+#include "platform/ui/MessagePump.h"
 
 namespace {
 
-// How long a process gets to end after its termination; and, shorter, one that refuses
-// what follows its opening because it is ending anyway (the window waits meanwhile).
-constexpr DWORD kWaitForEndMs = 5'000;
-constexpr DWORD kWaitForEndingMs = 500;
+// How long, from the start of the one wait, a terminated process gets to end; and one
+// that refused what follows its opening because it is ending anyway.
+constexpr ULONGLONG kWaitForEndMs = 5'000;
+constexpr ULONGLONG kWaitForEndingMs = 500;
+// With more processes than one wait takes, the others are looked at again this often.
+constexpr DWORD kSliceMs = 50;
+constexpr DWORD kAccess = PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE | SYNCHRONIZE;
+
+// A listed process on its way to its end.
+struct Ending {
+    UniqueHandle process;      // none: decided without waiting
+    ULONGLONG allowedMs = 0;   // how long it may take to end
+    DWORD error = ERROR_SUCCESS;  // why it still runs if it does when the wait is over
+};
 
 // The code of the call that has just failed; a failure that left none still is one.
 DWORD FailureCode(DWORD fallback)
@@ -22,37 +33,83 @@ DWORD FailureCode(DWORD fallback)
     return error != ERROR_SUCCESS ? error : fallback;
 }
 
-bool IsRunning(ProcessStatus& api, DWORD processId)
+bool IsRunning(ProcessQueries& api, DWORD processId)
 {
     const std::optional<std::vector<DWORD>> ids = RunningProcessIds(api);
     // A list that cannot be read proves nothing: the process may still run.
     return !ids || std::find(ids->begin(), ids->end(), processId) != ids->end();
 }
 
-}  // namespace
-
-DWORD EndListedProcess(DWORD processId, const std::wstring& programPath)
+// Terminates the process unless it has ended already (a browser's helper processes end
+// with their main one) or is another now.
+Ending StartEnding(const ListedProcess& listed, ProcessQueries& api, ProcessControl& control)
 {
-    ProcessStatus& api = Seam<ProcessStatus>::Current();
-    ProcessControl& control = Seam<ProcessControl>::Current();
-    const UniqueHandle process = api.OpenProcess(kQueryAndReadAccess | PROCESS_TERMINATE | SYNCHRONIZE, processId);
+    const auto id = static_cast<DWORD>(listed.processId);
+    UniqueHandle process = api.OpenProcess(kAccess, id);
     if (!process) {
         const DWORD error = FailureCode(ERROR_ACCESS_DENIED);
-        return IsRunning(api, processId) ? error : ERROR_SUCCESS;
+        return {UniqueHandle(), 0, IsRunning(api, id) ? error : ERROR_SUCCESS};
     }
-    // A process that is ending may refuse what follows; it gets its time to end.
-    const auto unlessItEnds = [&](DWORD error) {
-        return control.WaitForEnd(process.get(), kWaitForEndingMs) ? ERROR_SUCCESS : error;
-    };
-    const std::optional<std::wstring> running = ProgramPathOf(api, process.get());
-    if (!running) return unlessItEnds(FailureCode(ERROR_PARTIAL_COPY));
-    // Without both paths nothing tells whether the id still belongs to the listed process.
-    if (running->empty() || programPath.empty()) return unlessItEnds(ERROR_PARTIAL_COPY);
-    // The listed process has ended, and another program has its id now: left alone.
-    if (!EqualIgnoringCase(*running, programPath)) return ERROR_SUCCESS;
+    const auto unlessItEnds = [&](DWORD error) { return Ending{std::move(process), kWaitForEndingMs, error}; };
+    // The id and the start time name one process for good: another that took the id is left alone.
+    const std::optional<std::uint64_t> started = listed.startTime ? StartTimeOf(api, process.get()) : std::nullopt;
+    if (started && *started != *listed.startTime) return {};
+    if (!started) {
+        SetLastError(ERROR_SUCCESS);
+        const std::optional<std::wstring> running = ProgramPathOf(api, process.get());
+        if (!running) return unlessItEnds(FailureCode(ERROR_PARTIAL_COPY));
+        // Without both paths nothing tells whether the id still belongs to the listed process.
+        if (running->empty() || listed.program.empty()) return unlessItEnds(ERROR_PARTIAL_COPY);
+        // The listed program has ended, and another program has its id now.
+        if (!EqualIgnoringCase(*running, listed.program)) return {};
+    }
     // Ending a critical process stops Windows at once.
-    if (control.IsCritical(process.get())) return ERROR_ACCESS_DENIED;
+    if (control.IsCritical(process.get())) return {UniqueHandle(), 0, ERROR_ACCESS_DENIED};
     if (!control.Terminate(process.get())) return unlessItEnds(FailureCode(ERROR_ACCESS_DENIED));
     // Terminating is asynchronous: a process that does not end keeps its modules loaded.
-    return control.WaitForEnd(process.get(), kWaitForEndMs) ? ERROR_SUCCESS : ERROR_TIMEOUT;
+    return {std::move(process), kWaitForEndMs, ERROR_TIMEOUT};
+}
+
+// Waits until every process has ended or has had its time, answering the window meanwhile.
+void WaitForEnds(std::vector<Ending>& endings, ProcessControl& control)
+{
+    const ULONGLONG start = control.Now();
+    for (;;) {
+        const ULONGLONG now = control.Now();
+        std::vector<HANDLE> waiting;
+        ULONGLONG nextDeadline = ~0ULL;
+        for (Ending& ending : endings) {
+            if (!ending.process) continue;
+            if (control.HasEnded(ending.process.get())) {
+                ending = {};
+                continue;
+            }
+            const ULONGLONG deadline = start + ending.allowedMs;
+            if (deadline <= now) continue;
+            waiting.push_back(ending.process.get());
+            nextDeadline = std::min(nextDeadline, deadline);
+        }
+        if (waiting.empty()) return;
+        const auto count = static_cast<DWORD>(std::min<std::size_t>(waiting.size(), MAXIMUM_WAIT_OBJECTS - 1));
+        auto timeout = static_cast<DWORD>(nextDeadline - now);
+        if (waiting.size() > count) timeout = std::min(timeout, kSliceMs);
+        if (control.WaitForEndOrMessages(waiting.data(), count, timeout) == WAIT_OBJECT_0 + count) {
+            DispatchPaintAndSentMessages();
+        }
+    }
+}
+
+}  // namespace
+
+std::vector<DWORD> EndListedProcesses(const std::vector<ListedProcess>& processes)
+{
+    ProcessQueries& api = Seam<ProcessQueries>::Current();
+    ProcessControl& control = Seam<ProcessControl>::Current();
+    std::vector<Ending> endings;
+    endings.reserve(processes.size());
+    for (const ListedProcess& process : processes) endings.push_back(StartEnding(process, api, control));
+    WaitForEnds(endings, control);
+    std::vector<DWORD> outcomes;
+    for (const Ending& ending : endings) outcomes.push_back(ending.error);
+    return outcomes;
 }

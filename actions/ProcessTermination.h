@@ -1,15 +1,21 @@
 #pragma once
-// Whether and how terminate ends one listed process.
+// Terminate's policy: which listed processes it may end, and how long it waits for them.
 #include <windows.h>
 
-#include <string>
+#include <vector>
 
-// Ends the process that a search listed with this id and program path, and waits until
-// it has ended. ERROR_SUCCESS once that process no longer runs: also when it had ended
-// before, and when its id now belongs to another program (the path, read as the module
-// search reads it, compared without regard to letter case), which is left alone. For a
-// process that still runs, the reason: the failed call's code for one that refused,
-// ERROR_ACCESS_DENIED for one Windows marks critical, ERROR_TIMEOUT for one still
-// running 5 seconds after its termination, ERROR_PARTIAL_COPY for one whose program
-// path cannot be read now or was not read by the search.
-DWORD EndListedProcess(DWORD processId, const std::wstring& programPath);
+#include "ListedProcesses.h"
+
+// Ends every listed process that is still the one the search found, then waits for all
+// of them at once: at most 5 seconds in all, and half a second for one that refused (a
+// process that is ending may refuse what follows); the thread's windows keep answering
+// meanwhile. A process is the one the search found when its start time is the same, or,
+// where a start time is missing, its program's path (whatever its letter case); one
+// that is not has ended, and another has taken its id: it is left alone.
+//
+// For each process, in the list's order: ERROR_SUCCESS once it no longer runs (also
+// when it had ended before), else why it still does: the failed call's code for one that
+// refused, ERROR_ACCESS_DENIED for one Windows marks critical, ERROR_TIMEOUT for one
+// still running when the wait is over, ERROR_PARTIAL_COPY for one that nothing tells
+// from another (its program's path cannot be read now, or was not read by the search).
+std::vector<DWORD> EndListedProcesses(const std::vector<ListedProcess>& processes);

@@ -15,7 +15,6 @@
 #include "platform/text/CodePages.h"
 #include "platform/files/FileNames.h"
 #include "platform/ui/MessageBoxes.h"
-#include "search/ProcessEntryKey.h"
 
 namespace {
 
@@ -35,7 +34,7 @@ std::string BatchPath(const std::wstring& path)
 std::string RestartBatchFor(const ResultsList& rows)
 {
     std::vector<std::string> paths;
-    for (const std::wstring& key : ListedProcesses(rows)) paths.push_back(BatchPath(ProgramPathOfKey(key)));
+    for (const ListedProcess& process : ListedProcesses(rows)) paths.push_back(BatchPath(process.program));
     return RestartBatchText(paths);
 }
 

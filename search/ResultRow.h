@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdint>
+#include <optional>
 #include <string>
 
 // One row of the results: one module that matched, in one process. The results list
@@ -8,4 +10,7 @@ struct ResultRow {
     std::wstring moduleVersion;  // the module's version text, "---" without one
     std::wstring modulePath;     // the module's full path
     std::wstring processKey;     // the process entry key: the process id and its program's full path
+    // When the process started, where it could be read: with the id, what tells the
+    // listed process from a later one that took its id.
+    std::optional<std::uint64_t> processStart;
 };

@@ -1,5 +1,7 @@
 #include "MainWindow.h"
 
+#include <utility>
+
 #include "KeyShortcuts.h"
 #include "KeyboardState.h"
 #include "MessageLoop.h"
@@ -64,6 +66,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     if (tray_.HandleMessage(message, lParam, [this] { PumpWaitingMessages(*this); })) return 0;
     switch (message) {
     case WM_CREATE: OnCreate(); return 0;
+    case WM_CLOSE: OnClose(); return 0;
     case WM_DESTROY: OnDestroy(); return 0;
     case WM_PAINT: OnPaint(); return 0;
     case WM_ERASEBKGND: return 1;  // the paint handler covers the whole client area
@@ -107,6 +110,16 @@ void MainWindow::OnCreate()
     created_ = true;
 }
 
+// A command that waits lets the window answer meanwhile: it closes once the command has ended.
+void MainWindow::OnClose()
+{
+    if (busy_) {
+        closePending_ = true;
+        return;
+    }
+    DestroyWindow(Handle());
+}
+
 void MainWindow::OnDestroy()
 {
     SetMessageOwner(nullptr);
@@ -119,7 +132,13 @@ void MainWindow::OnDestroy()
 // window: the session's end is the program's end, as closing the window is.
 void MainWindow::OnEndSession(bool ending)
 {
-    if (ending) DestroyWindow(Handle());
+    if (!ending) return;
+    if (!busy_) {
+        DestroyWindow(Handle());
+        return;
+    }
+    results_->SaveColumnWidths(layout_.Dpi());  // the process may end before the command does
+    closePending_ = true;
 }
 
 void MainWindow::ApplyCommandLine()
@@ -204,7 +223,7 @@ void MainWindow::OnKeyDown(int& keyCode, int shift)
     };
     switch (ShortcutFor(keyCode, shift)) {
     case WindowShortcut::ShowAbout: ShowAboutBox(L"", app::kAuthor); break;
-    case WindowShortcut::Close: DestroyWindow(Handle()); break;
+    case WindowShortcut::Close: OnClose(); break;
     case WindowShortcut::PressDefaultButton: press(DefaultButton()); break;
     case WindowShortcut::PressSearch: press(ControlHandle(Control::SearchButton)); break;
     case WindowShortcut::Ignore: keyCode = 0; break;
@@ -228,15 +247,23 @@ void MainWindow::OnCommand(int id, int code, HWND control)
         if (code == EN_SETFOCUS) OnSpecificationFocused();
         return;
     }
-    // A disabled button never clicks, whatever sent the command.
-    if (code != BN_CLICKED || control == nullptr || !IsWindowEnabled(control)) return;
-    switch (static_cast<Control>(id)) {
-    case Control::SearchButton: OnSearchClicked(); break;
-    case Control::TerminateButton: TerminateListedProcesses(*results_); break;
-    case Control::RelaunchButton: RelaunchListedPrograms(*results_, Handle()); break;
-    case Control::SaveBatchButton: SaveRestartBatch(*results_, Handle()); break;
-    default: break;
+    // A disabled button never clicks, whatever sent the command; nor does any while a command runs.
+    if (code != BN_CLICKED || control == nullptr || !IsWindowEnabled(control) || busy_) return;
+    {
+        busy_ = true;
+        const struct Done {
+            bool& busy;
+            ~Done() { busy = false; }
+        } done{busy_};
+        switch (static_cast<Control>(id)) {
+        case Control::SearchButton: OnSearchClicked(); break;
+        case Control::TerminateButton: TerminateListedProcesses(*results_); break;
+        case Control::RelaunchButton: RelaunchListedPrograms(*results_, Handle()); break;
+        case Control::SaveBatchButton: SaveRestartBatch(*results_, Handle()); break;
+        default: break;
+        }
     }
+    if (std::exchange(closePending_, false)) PostMessageW(Handle(), WM_CLOSE, 0, 0);
 }
 
 void MainWindow::OnSearchClicked()

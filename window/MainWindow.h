@@ -40,6 +40,7 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     void OnCreate();
+    void OnClose();
     void OnDestroy();
     void OnEndSession(bool ending);
     void OnPaint();
@@ -73,4 +74,6 @@ private:
     std::unique_ptr<ResultsListView> results_;
     HWND focusedControl_ = nullptr;  // given back when the window is activated again
     bool created_ = false;           // its creation ran to its end: there is something to keep
+    bool busy_ = false;              // a command runs, and may let the window answer while it waits
+    bool closePending_ = false;      // closed while busy: it closes once the command has ended
 };

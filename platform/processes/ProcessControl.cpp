@@ -24,10 +24,13 @@ public:
                breakOnTermination != 0;
     }
     bool Terminate(HANDLE process) override { return TerminateProcess(process, 1) != FALSE; }
-    bool WaitForEnd(HANDLE process, DWORD milliseconds) override
+    bool HasEnded(HANDLE process) override { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; }
+    DWORD WaitForEndOrMessages(const HANDLE* processes, DWORD count, DWORD milliseconds) override
     {
-        return WaitForSingleObject(process, milliseconds) == WAIT_OBJECT_0;
+        return MsgWaitForMultipleObjects(count, processes, FALSE, milliseconds,
+                                         QS_PAINT | QS_SENDMESSAGE | QS_MOUSEMOVE);
     }
+    ULONGLONG Now() override { return GetTickCount64(); }
 };
 
 }  // namespace

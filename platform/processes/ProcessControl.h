@@ -3,8 +3,9 @@
 
 #include "platform/Seam.h"
 
-// The calls that end a process and watch it end: a seam, so that tests can have a
-// process marked critical, or one that outlives its termination.
+// The calls that end processes and watch them end, and the clock their waits are
+// counted on: a seam, so that tests can have a process marked critical, processes that
+// take their time to end, or more of them than one wait takes.
 class ProcessControl {
 public:
     virtual ~ProcessControl() = default;
@@ -13,8 +14,14 @@ public:
     virtual bool IsCritical(HANDLE process) = 0;
     // False on failure, with the reason in the last error.
     virtual bool Terminate(HANDLE process) = 0;
-    // True once the process has ended, waiting at most `milliseconds` for it.
-    virtual bool WaitForEnd(HANDLE process, DWORD milliseconds) = 0;
+    virtual bool HasEnded(HANDLE process) = 0;
+    // Waits at most `milliseconds` until one of the processes ends (WAIT_OBJECT_0 + its
+    // index) or the thread has messages it must answer meanwhile, painting and messages
+    // sent to it (WAIT_OBJECT_0 + count); WAIT_TIMEOUT when neither came. At most
+    // MAXIMUM_WAIT_OBJECTS - 1 processes.
+    virtual DWORD WaitForEndOrMessages(const HANDLE* processes, DWORD count, DWORD milliseconds) = 0;
+    // Milliseconds on the clock the waits are counted on.
+    virtual ULONGLONG Now() = 0;
 };
 template <>
 ProcessControl& Seam<ProcessControl>::Default();

@@ -2,9 +2,6 @@
 #include <windows.h>
 #include <tlhelp32.h>
 
-#include <string>
-#include <unordered_map>
-
 #include "platform/Seam.h"
 #include "platform/UniqueResource.h"
 
@@ -21,9 +18,3 @@ public:
 };
 template <>
 ToolHelp& Seam<ToolHelp>::Default();
-
-// The full path of each module in one module snapshot of the process (its 32-bit
-// modules too), by module handle; empty when the snapshot fails. A record holds at
-// most MAX_PATH - 1 characters, so a path of that length may have been cut and is
-// left out.
-std::unordered_map<HMODULE, std::wstring> SnapshotModulePaths(DWORD processId);

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <thread>
 
 #include "actions/ListedProcessActions.h"
 #include "fixtures/FakeSeams.h"
@@ -33,11 +34,17 @@ class ScriptedProcessControl final : public SeamFake<ProcessControl> {
 public:
     bool IsCritical(HANDLE process) override { return GetProcessId(process) == critical || real().IsCritical(process); }
     bool Terminate(HANDLE process) override { return GetProcessId(process) == undying || real().Terminate(process); }
-    bool WaitForEnd(HANDLE process, DWORD ms) override
+    bool HasEnded(HANDLE process) override { return GetProcessId(process) != undying && real().HasEnded(process); }
+    // The undying process's time passes at once.
+    DWORD WaitForEndOrMessages(const HANDLE* processes, DWORD count, DWORD ms) override
     {
-        return GetProcessId(process) != undying && real().WaitForEnd(process, ms);
+        const DWORD result = real().WaitForEndOrMessages(processes, count, std::min<DWORD>(ms, 100));
+        if (result == WAIT_TIMEOUT) skipped += ms;
+        return result;
     }
+    ULONGLONG Now() override { return real().Now() + skipped; }
     DWORD critical = 0, undying = 0;
+    ULONGLONG skipped = 0;
 };
 
 // Writes of half the text, as on a full disk; ReplaceFile failing halfway, the old file gone (or moved to the backup).
@@ -210,7 +217,7 @@ TEST_F(ListedProcessActions, TerminateEndsEveryListedProcessButThisProgramAndRep
     HelperProcess first({}), second({}), otherProgram({}, folder.Copy(HelperProgramPath(), L"other_xq12.exe"));
     HelperProcess sameName({}, folder.Copy(HelperProgramPath(), L"copy_xq11\\actions_tests.exe"));
     HelperProcess unopenable({}), unlistable({}), unreadable({}), critical({}), undying({}), ended({});
-    FailingProcessStatus api;  // their failures leave no error code, as some do: failures all the same
+    FailingProcessQueries api;  // their failures leave no error code, as some do: failures all the same
     api.unopenable = unopenable.Id();
     api.unlistable = unlistable.Id();
     api.unreadable = unreadable.Id();
@@ -283,6 +290,40 @@ TEST_F(ListedProcessActions, RelaunchStartsEveryListedProgramInItsFolderButNever
     ASSERT_EQ(boxes.shown.size(), 3u) << "the confirmation and the missing program";
     EXPECT_EQ(boxes.shown[2].text, missing + L"\r\n\r\nНе удаётся запустить программу.");
     EXPECT_EQ(feedback.events, (std::vector<std::string>{"wait", "normal", "beep"}));
+}
+
+// More processes than one wait takes, ending in their own time: one deadline for all, the window answering meanwhile.
+TEST_F(ListedProcessActions, TerminateEndsAllFirstThenWaitsOnceForAllAndLeavesAProcessThatStartedLaterAlone)
+{
+    SlowProcesses slow;
+    slow.undying = {10, 40, 69};
+    for (const SlowProcesses::Process& process : slow.processes) {
+        // The listed process 5 has ended, and one of the same program has taken its id since.
+        AddRow(rows, process.id, L"C:\\Slow\\slow.exe", process.id == slow.processes[5].id ? 1 : process.started);
+    }
+    const HWND window = CreateWindowExW(0, L"STATIC", L"answers", WS_POPUP, 0, 0, 10, 10, {}, {}, {}, {});
+    ULONGLONG answeredAt = 0;
+    std::thread sender([&] {
+        while (!slow.waitStarted.test()) Sleep(1);
+        DWORD_PTR length = 0;
+        if (SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_BLOCK, 10'000, &length)) answeredAt = slow.Now();
+    });
+    const ULONGLONG start = slow.Now();
+
+    TerminateListedProcesses(rows);
+    sender.join();
+    DestroyWindow(window);
+
+    EXPECT_EQ(slow.Now() - start, 5'000u) << "one deadline in all, counted from the end of the terminations";
+    EXPECT_LE(slow.mostAtOnce, 63u) << "a wait takes at most 63 handles";
+    EXPECT_TRUE(answeredAt != 0 && answeredAt < start + 5'000) << "a message sent to the window is answered during the wait";
+    for (const SlowProcesses::Process& process : slow.processes) {
+        EXPECT_EQ(process.terminated, process.id != slow.processes[5].id) << process.id;
+    }
+    ASSERT_EQ(boxes.shown.size(), 4u) << "the confirmation, then the three that still run, in the list's order";
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(boxes.shown[1 + i].text, CannotEnd(L"C:\\Slow\\slow.exe", slow.processes[slow.undying[i]].id, L"Таймаут."));
+    }
 }
 
 // As on a user's 64-bit Windows full of 32-bit programs, with a process on two rows.

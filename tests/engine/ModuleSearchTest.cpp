@@ -26,7 +26,7 @@ bool DebugPrivilegeEnabled()
 
 TEST(NtProcessWalk, SkipsWhatItCannotExamineSilentlyAndReportsAFailedListingAfterAskingForTheDebugPrivilege)
 {
-    FailingProcessStatus api;
+    FailingProcessQueries api;
     FailingSnapshots noSnapshots;  // every path read through `api`
     ObservedMessageBoxes boxes;
     ScratchFolder folder;
@@ -40,13 +40,14 @@ TEST(NtProcessWalk, SkipsWhatItCannotExamineSilentlyAndReportsAFailedListingAfte
               (std::multiset<Row>{{examined.Id(), L"vennick_test_helper.exe", L"---", module, examined.Program()}}))
         << "a handle listed twice counts once";
     EXPECT_TRUE(boxes.shown.empty());
-    // Unreadable paths match the empty specification only: a row a module, paths empty.
+    // Unreadable module paths match the empty specification only: a row a module; the program's comes from the process.
     const std::multiset<Row> all = SearchRows(L"");
     const auto rowsOf = [&](DWORD id) {
         return static_cast<std::size_t>(std::count_if(all.begin(), all.end(), [&](auto& row) { return std::get<0>(row) == id; }));
     };
     EXPECT_EQ(rowsOf(unreadable.Id()), rowsOf(examined.Id()));
-    EXPECT_EQ(all.count({unreadable.Id(), L"", L"---", L"", L""}), rowsOf(unreadable.Id()));
+    EXPECT_EQ(all.count({unreadable.Id(), L"vennick_test_helper.exe", L"---", L"", unreadable.Program()}),
+              rowsOf(unreadable.Id()));
 
     api.listingFails = true;
     bool privilegeAtTheStart = false;
@@ -93,19 +94,17 @@ TEST(ModuleSearch, ARowForEachMatchingModuleOfEveryProcessOf64Or32BitsLongAndNon
     // Long and non-Latin paths are read whole, with or without a tool-help snapshot.
     const UniqueHandle process(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, unversioned.Id()));
     for (const bool snapshotFails : {false, true}) {
-        FailingProcessStatus api;  // no failure set: it counts the paths read
+        FailingProcessQueries api;  // no failure set: it counts the paths read
         FailingSnapshots snapshots;
         snapshots.failing = snapshotFails;
-        const std::optional<std::vector<LoadedModule>> modules = LoadedModulesOf(process.get(), unversioned.Id());
+        const std::optional<std::vector<std::wstring>> modules = ModulePathsOf(process.get(), unversioned.Id());
         ASSERT_TRUE(modules && !modules->empty());
-        std::vector<std::wstring> paths;
-        for (const LoadedModule& module : *modules) paths.push_back(module.path);
+        const std::vector<std::wstring>& paths = *modules;
         EXPECT_EQ(paths.front(), unversioned.Program()) << "the program comes first";
         EXPECT_EQ(std::count(paths.begin(), paths.end(), cyrillic), 1);
         EXPECT_EQ(std::count(paths.begin(), paths.end(), deep), 1);
-        // A snapshot record holds at most MAX_PATH - 1 characters: the long path is read alone, and the program's
-        // path as terminate reads it.
-        EXPECT_EQ(api.pathsRead, snapshotFails ? paths.size() : 2u);
+        // A snapshot record holds at most MAX_PATH - 1 characters: the long path alone is read on its own.
+        EXPECT_EQ(api.pathsRead, snapshotFails ? paths.size() : 1u);
     }
 }
 
@@ -132,7 +131,7 @@ TEST(Win9xProcessWalk, RowsFromTheToolHelpSnapshotsAndAFailedProcessSnapshotIsRe
 }
 
 // As on a terminal server: the helper is the last of 1500 processes, with 2100 modules, the last 1500 characters long.
-class BeyondTheFirstBuffers final : public SeamFake<ProcessStatus> {
+class BeyondTheFirstBuffers final : public SeamFake<ProcessQueries> {
 public:
     explicit BeyondTheFirstBuffers(DWORD helper) : helper_(helper)
     {
@@ -167,6 +166,8 @@ public:
         buffer[path.copy(buffer, copied)] = L'\0';
         return static_cast<DWORD>(copied);
     }
+    bool ImageName(HANDLE process, wchar_t* buffer, DWORD* size) override { return real().ImageName(process, buffer, size); }
+    bool StartTime(HANDLE process, std::uint64_t* time) override { return real().StartTime(process, time); }
     std::vector<DWORD> ids, opened;
     const std::wstring longPath = L"C:\\" + std::wstring(1483, L'p') + L"\\long_xq22.dll";
 

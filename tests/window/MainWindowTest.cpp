@@ -455,7 +455,7 @@ TEST_F(MainWindowTest, EachCommandShowsItsBoxesModalUnderTheHourglassAndTheRealS
     std::filesystem::current_path(current.Path());
     SetSpecification(L"ntdll.dll");
     {
-        FailingProcessStatus api;
+        FailingProcessQueries api;
         api.listingFails = true;
         Click(Control::SearchButton);
         FailingSnapshots snapshots;
@@ -467,9 +467,9 @@ TEST_F(MainWindowTest, EachCommandShowsItsBoxesModalUnderTheHourglassAndTheRealS
     ASSERT_GT(rows.Count(), 0u);
     rows.Clear();
     const HelperProcess running({});  // still running, so a failure to end it is reported
-    FailingProcessStatus api;
+    FailingProcessQueries api;
     api.unopenable = running.Id();
-    rows.Add({L"first.exe", L"", L"", MakeProcessEntryKey(static_cast<std::int32_t>(running.Id()), L"C:\\gone\\first.exe")});
+    AddRow(rows, running.Id(), L"C:\\gone\\first.exe");
     Click(Control::TerminateButton);
     Click(Control::RelaunchButton);
     {
@@ -530,6 +530,57 @@ TEST_F(MainWindowTest, EachCommandShowsItsBoxesModalUnderTheHourglassAndTheRealS
         EXPECT_EQ(boxes.shown.size(), boxesBefore + 1) << "saved once, then cancelled";
     });
     std::filesystem::current_path(started);
+}
+
+// Terminate's wait: the window paints and answers, while what the user did meanwhile waits for its end.
+TEST_F(MainWindowTest, WhileTerminateWaitsAClickEscAndCloseWaitForItsEndAndALogoffStillStoresTheWidths)
+{
+    Open();
+    SetForegroundWindow(window->Handle());
+    SetSpecification(L"ntdll.dll");
+    Click(Control::SearchButton);  // rows, and the action buttons
+    ResultsList& rows = window->Results();
+    for (const bool closing : {false, true}) {
+        SlowProcesses slow;
+        slow.undying = {1};
+        rows.Clear();
+        for (int i = 0; i < 2; ++i) AddRow(rows, slow.processes[i].id, L"C:\\Slow\\slow.exe", slow.processes[i].started);
+        boxes.shown.clear();
+        boxes.answers = {IDOK, IDOK, IDCANCEL};
+        boxes.answerLate = true;  // as a user reads the report
+        bool openDuringTheWait = false;
+        std::optional<DWORD> storedDuringTheWait;
+        slow.onFirstWait = [&] {  // the user's real mouse and keyboard
+            if (!closing) {
+                RECT button{};
+                GetWindowRect(Handle(Control::TerminateButton), &button);
+                const DWORD x = (button.left + button.right) / 2 * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+                const DWORD y = (button.top + button.bottom) / 2 * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+                for (const DWORD press : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
+                    mouse_event(MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | press, x, y, 0, 0);
+                }
+                return;
+            }
+            keybd_event(VK_ESCAPE, 0, 0, 0);
+            keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
+            SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
+            SendMessageW(window->Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+            openDuringTheWait = IsOpen();
+            storedDuringTheWait = StoredWidth(L"Column 3 Width");
+        };
+        Click(Control::TerminateButton);
+        ASSERT_GE(boxes.shown.size(), 2u);
+        EXPECT_NE(boxes.shown[1].text.find(L"Таймаут."), std::wstring::npos) << "the one that still runs";
+        if (!closing) {
+            ASSERT_EQ(boxes.shown.size(), 3u) << "the second click ran once the first terminate had ended";
+            EXPECT_EQ(boxes.shown[2].text, boxes.shown[0].text);
+            continue;
+        }
+        EXPECT_TRUE(openDuringTheWait) << "the close command waits";
+        EXPECT_TRUE(storedDuringTheWait.has_value()) << "a logoff during the wait stores the widths at once";
+        EXPECT_FALSE(IsOpen()) << "closed once terminate has ended";
+        EXPECT_EQ(boxes.shown.size(), 2u);
+    }
 }
 
 TEST_F(MainWindowTest, MinimizesBehindTheTrayIconAndComesBackByClickKeyboardOrANewTaskbar)

@@ -1,4 +1,4 @@
-#include "ProcessStatus.h"
+#include "ProcessQueries.h"
 
 #include <psapi.h>
 
@@ -6,7 +6,7 @@
 
 namespace {
 
-class SystemProcessStatus final : public ProcessStatus {
+class SystemProcessQueries final : public ProcessQueries {
 public:
     bool ListProcesses(DWORD* ids, DWORD bytes, DWORD* bytesWritten) override
     {
@@ -25,12 +25,26 @@ public:
     {
         return GetModuleFileNameExW(process, module, buffer, capacity);
     }
+    bool ImageName(HANDLE process, wchar_t* buffer, DWORD* size) override
+    {
+        return QueryFullProcessImageNameW(process, 0, buffer, size) != FALSE;
+    }
+    bool StartTime(HANDLE process, std::uint64_t* time) override
+    {
+        FILETIME created{}, exited{}, kernel{}, user{};
+        if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) return false;
+        *time = (std::uint64_t{created.dwHighDateTime} << 32) | created.dwLowDateTime;
+        return true;
+    }
 };
 
 // The first sizes of the buffers; most machines never need more. A terminal server with
 // many users runs thousands of processes, and a module's path may be long.
 constexpr std::size_t kFirstProcessCapacity = 1024;
+constexpr std::size_t kMostProcesses = 1 << 22;
 constexpr std::size_t kFirstModuleCapacity = 2048;
+// A process that keeps changing its module list between two calls this often is left alone.
+constexpr int kModuleListAttempts = 8;
 constexpr DWORD kFirstPathCapacity = 1024;
 // The longest path Windows handles at all.
 constexpr DWORD kLongestPath = 32'767;
@@ -44,16 +58,16 @@ DWORD BytesOf(const std::vector<T>& buffer)
 }  // namespace
 
 template <>
-ProcessStatus& Seam<ProcessStatus>::Default()
+ProcessQueries& Seam<ProcessQueries>::Default()
 {
-    static SystemProcessStatus api;
+    static SystemProcessQueries api;
     return api;
 }
 
-std::optional<std::vector<DWORD>> RunningProcessIds(ProcessStatus& api)
+std::optional<std::vector<DWORD>> RunningProcessIds(ProcessQueries& api)
 {
-    std::vector<DWORD> ids(kFirstProcessCapacity);
-    for (;;) {
+    for (std::size_t capacity = kFirstProcessCapacity; capacity <= kMostProcesses; capacity *= 2) {
+        std::vector<DWORD> ids(capacity);
         DWORD written = 0;
         if (!api.ListProcesses(ids.data(), BytesOf(ids), &written)) return std::nullopt;
         // A full buffer may have cut the list: only a list with room to spare is whole.
@@ -61,14 +75,14 @@ std::optional<std::vector<DWORD>> RunningProcessIds(ProcessStatus& api)
             ids.resize(written / sizeof(DWORD));
             return ids;
         }
-        ids.resize(ids.size() * 2);
     }
+    return std::nullopt;
 }
 
-std::optional<std::vector<HMODULE>> ModuleHandlesOf(ProcessStatus& api, HANDLE process)
+std::optional<std::vector<HMODULE>> ModuleHandlesOf(ProcessQueries& api, HANDLE process)
 {
     std::vector<HMODULE> handles(kFirstModuleCapacity);
-    for (;;) {
+    for (int attempt = 0; attempt < kModuleListAttempts; ++attempt) {
         DWORD needed = 0;
         if (!api.ListModules(process, handles.data(), BytesOf(handles), &needed)) return std::nullopt;
         if (needed <= BytesOf(handles)) {
@@ -78,9 +92,10 @@ std::optional<std::vector<HMODULE>> ModuleHandlesOf(ProcessStatus& api, HANDLE p
         // The process may load more modules before the next call: that asks again.
         handles.resize((needed + sizeof(HMODULE) - 1) / sizeof(HMODULE));
     }
+    return std::nullopt;
 }
 
-std::wstring ModulePathOf(ProcessStatus& api, HANDLE process, HMODULE module)
+std::wstring ModulePathOf(ProcessQueries& api, HANDLE process, HMODULE module)
 {
     for (DWORD capacity = kFirstPathCapacity;; capacity *= 2) {
         std::vector<wchar_t> buffer(capacity + 1, L'\0');
@@ -92,10 +107,20 @@ std::wstring ModulePathOf(ProcessStatus& api, HANDLE process, HMODULE module)
     }
 }
 
-std::optional<std::wstring> ProgramPathOf(ProcessStatus& api, HANDLE process)
+std::optional<std::wstring> ProgramPathOf(ProcessQueries& api, HANDLE process)
 {
-    HMODULE first = nullptr;
-    DWORD bytesNeeded = 0;
-    if (!api.ListModules(process, &first, sizeof first, &bytesNeeded)) return std::nullopt;
-    return ModulePathOf(api, process, first);
+    for (DWORD capacity = kFirstPathCapacity; capacity <= 2 * kLongestPath; capacity *= 2) {
+        std::wstring buffer(capacity, L'\0');
+        DWORD size = capacity;
+        if (api.ImageName(process, buffer.data(), &size)) return buffer.substr(0, size);
+        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::uint64_t> StartTimeOf(ProcessQueries& api, HANDLE process)
+{
+    std::uint64_t time = 0;
+    if (!api.StartTime(process, &time)) return std::nullopt;
+    return time;
 }

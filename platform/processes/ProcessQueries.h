@@ -1,0 +1,56 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Seam.h"
+#include "platform/UniqueResource.h"
+
+// The calls that read another process: the process-status interface (PSAPI), its
+// program's image name and its start time. A seam, so that tests can make each of them
+// fail or answer for more processes, modules and longer paths than a test machine has.
+// The member names differ from the API's, which psapi.h turns into K32... macros.
+class ProcessQueries {
+public:
+    virtual ~ProcessQueries() = default;
+    virtual bool ListProcesses(DWORD* ids, DWORD bytes, DWORD* bytesWritten) = 0;
+    // A null handle when the process cannot be opened, with the reason in the last error.
+    virtual UniqueHandle OpenProcess(DWORD access, DWORD processId) = 0;
+    virtual bool ListModules(HANDLE process, HMODULE* modules, DWORD bytes, DWORD* bytesNeeded) = 0;
+    // The module's full path written into the buffer, NUL-terminated and cut to fit;
+    // the characters written, 0 on failure.
+    virtual DWORD ModuleFileName(HANDLE process, HMODULE module, wchar_t* buffer, DWORD capacity) = 0;
+    // QueryFullProcessImageNameW: needs only PROCESS_QUERY_LIMITED_INFORMATION. `size` is
+    // the buffer's capacity, then the path's length; false when it does not fit or fails.
+    virtual bool ImageName(HANDLE process, wchar_t* buffer, DWORD* size) = 0;
+    // GetProcessTimes' creation time, in 100-nanosecond units since 1601.
+    virtual bool StartTime(HANDLE process, std::uint64_t* time) = 0;
+};
+template <>
+ProcessQueries& Seam<ProcessQueries>::Default();
+
+// The access the module search needs: PROCESS_QUERY_INFORMATION | PROCESS_VM_READ.
+inline constexpr DWORD kQueryAndReadAccess = 0x410;
+
+// Each helper below gives up, as if the call had failed, when the answer keeps growing
+// past what it has made room for.
+
+// The ids of every running process, however many run; nullopt when they cannot be listed.
+std::optional<std::vector<DWORD>> RunningProcessIds(ProcessQueries& api);
+
+// The handles of every module of an open process, in load order, the program's first;
+// nullopt when they cannot be listed.
+std::optional<std::vector<HMODULE>> ModuleHandlesOf(ProcessQueries& api, HANDLE process);
+
+// A module's full path, whatever its length; empty when it cannot be read.
+std::wstring ModulePathOf(ProcessQueries& api, HANDLE process, HMODULE module);
+
+// The full path of the process's program, whatever its length; nullopt when it cannot
+// be read.
+std::optional<std::wstring> ProgramPathOf(ProcessQueries& api, HANDLE process);
+
+// When the process started; nullopt when that cannot be read.
+std::optional<std::uint64_t> StartTimeOf(ProcessQueries& api, HANDLE process);

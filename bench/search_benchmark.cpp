@@ -1,66 +1,71 @@
-// Measures how the module search's cost grows with the modules of each process: for
-// 10, 40 and 160 test modules loaded by each of K helper processes, times (median of
-// the rounds)
-//   (a) a bare walk: EnumProcesses, OpenProcess, EnumProcessModulesEx and
-//       GetModuleFileNameExW for every module, doing nothing else;
-//   (b) SearchModule for a name that matches nothing;
-// and prints both per module path, and b/a.
+// Measures the module search against the cheapest complete single-threaded read of the
+// same processes: one tool-help module snapshot each (the floor). For 10, 40 and 160
+// test modules loaded by each of K helper processes, within each round:
+//   (a) the floor: EnumProcesses, then for every process one module snapshot, walked;
+//   (b) the search for a name that matches nothing, against (a);
+//   (c) the floor plus one version read per distinct module path;
+//   (d) the search with every module matching (the empty specification), against (c).
+// Prints the medians of the per-round times per module path and of the ratios b/a, d/c.
 //
 //   search_benchmark.exe [helpers=8] [rounds=3]
 #include <windows.h>
 #include <psapi.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "fixtures/HelperProcess.h"
 #include "fixtures/MemoryResultsList.h"
 #include "platform/UniqueResource.h"
+#include "platform/files/FileVersion.h"
 #include "search/ModuleSearch.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-std::size_t BareWalk()
+// The floor: every module path of every process, one snapshot a process, one thread.
+std::vector<std::wstring> SnapshotEveryProcess()
 {
-    std::vector<DWORD> ids(1024);
+    std::vector<DWORD> ids(4096);
     DWORD bytes = 0;
     EnumProcesses(ids.data(), static_cast<DWORD>(ids.size() * sizeof(DWORD)), &bytes);
-    std::size_t modulesSeen = 0;
-    std::vector<HMODULE> modules(2048);
-    wchar_t path[1025];
+    std::vector<std::wstring> paths;
     for (DWORD i = 0; i < bytes / sizeof(DWORD); ++i) {
-        const UniqueHandle process(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, ids[i]));
-        if (!process) continue;
-        DWORD needed = 0;
-        if (!EnumProcessModulesEx(process.get(), modules.data(), static_cast<DWORD>(modules.size() * sizeof(HMODULE)),
-                                  &needed, LIST_MODULES_ALL)) {
-            continue;
-        }
-        const std::size_t count = std::min<std::size_t>(needed / sizeof(HMODULE), modules.size());
-        for (std::size_t m = 0; m < count; ++m) {
-            modulesSeen += GetModuleFileNameExW(process.get(), modules[m], path, 1024) > 0 ? 1 : 0;
+        const UniqueSnapshotHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPMODULE | TH32CS_SNAPMODULE32, ids[i]));
+        if (!snapshot) continue;
+        MODULEENTRY32W module{};
+        module.dwSize = sizeof module;
+        for (BOOL more = Module32FirstW(snapshot.get(), &module); more; more = Module32NextW(snapshot.get(), &module)) {
+            paths.emplace_back(module.szExePath);
         }
     }
-    return modulesSeen;
+    return paths;
 }
 
 template <class Work>
 double Milliseconds(Work work)
 {
-    const auto start = Clock::now();
+    const auto start = std::chrono::steady_clock::now();
     work();
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
 
 double Median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
+}
+
+double SearchMilliseconds(const std::wstring& specification)
+{
+    return Milliseconds([&] {
+        MemoryResultsList list;
+        SearchModule(list, specification, MatchMode::EndsWith);
+    });
 }
 
 int Argument(int argc, wchar_t** argv, int index, int fallback)
@@ -77,8 +82,8 @@ int wmain(int argc, wchar_t** argv)
 
     ScratchFolder folder(L"vennick-bench");
     std::vector<std::wstring> modules;
-    std::printf("%d helpers, median of %d rounds\n", helperCount, rounds);
-    std::printf("modules/helper  paths/walk  (a) bare ms/path  (b) search ms/path   b/a\n");
+    std::printf("%d helpers, medians of %d rounds; ms per module path\n", helperCount, rounds);
+    std::printf("modules/helper  paths   (a) floor  (b) nothing   b/a    (c) floor+versions  (d) everything   d/c\n");
     for (const int moduleCount : {10, 40, 160}) {
         while (static_cast<int>(modules.size()) < moduleCount) {
             modules.push_back(folder.AddModule(ModuleKind::Version5_1_3_2600,
@@ -89,18 +94,24 @@ int wmain(int argc, wchar_t** argv)
         // Helpers live until the benchmark ends them, however long the rounds take.
         for (int h = 0; h < helperCount; ++h) helpers.emplace_back(loaded, HelperProgramPath(), L"--lifetime 3600");
 
-        std::vector<double> bare, search;
+        std::vector<double> floor, nothing, nothingRatio, withVersions, everything, everythingRatio;
         std::size_t paths = 0;
         for (int round = 0; round < rounds; ++round) {
-            bare.push_back(Milliseconds([&] { paths = BareWalk(); }));
-            search.push_back(Milliseconds([&] {
-                MemoryResultsList list;
-                SearchModule(list, L"no_such_module_zz.dll", MatchMode::EndsWith);
+            std::vector<std::wstring> seen;
+            floor.push_back(Milliseconds([&] { seen = SnapshotEveryProcess(); }));
+            paths = seen.size();
+            nothing.push_back(SearchMilliseconds(L"no_such_module_zz.dll"));
+            nothingRatio.push_back(nothing.back() / floor.back());
+            withVersions.push_back(floor.back() + Milliseconds([&] {
+                for (const std::wstring& path : std::set<std::wstring>(seen.begin(), seen.end())) ReadFileVersion(path);
             }));
+            everything.push_back(SearchMilliseconds(L""));
+            everythingRatio.push_back(everything.back() / withVersions.back());
         }
-        const double a = Median(bare) / static_cast<double>(paths);
-        const double b = Median(search) / static_cast<double>(paths);
-        std::printf("%14d  %10zu  %16.3f  %18.3f  %5.3f\n", moduleCount, paths, a, b, b / a);
+        const auto perPath = [&](const std::vector<double>& times) { return Median(times) / static_cast<double>(paths); };
+        std::printf("%14d  %5zu  %10.3f  %11.3f  %5.3f  %18.3f  %15.3f  %5.3f\n", moduleCount, paths, perPath(floor),
+                    perPath(nothing), Median(nothingRatio), perPath(withVersions), perPath(everything),
+                    Median(everythingRatio));
     }
     return 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 // Whether a module's full path satisfies the module specification the user typed.
+#include <string>
 #include <string_view>
 
 enum class MatchMode {
@@ -8,3 +9,16 @@ enum class MatchMode {
 };
 
 bool ModulePathMatches(std::wstring_view path, std::wstring_view specification, MatchMode mode, bool ignoreCase);
+
+// A specification prepared once for the many paths of a search: upper-cased once, and for
+// the ends-with test only a path's tail is upper-cased.
+class ModuleSpecification {
+public:
+    ModuleSpecification(std::wstring_view text, MatchMode mode, bool ignoreCase);
+    bool Matches(std::wstring_view path) const;
+
+private:
+    std::wstring text_;
+    MatchMode mode_;
+    bool ignoreCase_;
+};

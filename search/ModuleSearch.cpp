@@ -13,7 +13,7 @@ ResultRow HitRow(std::int32_t processId, const std::wstring& programPath, const 
 void SearchRun::TestModule(std::uint32_t processId, const std::wstring& programPath, const std::wstring& modulePath,
                            std::optional<std::uint64_t> processStart) const
 {
-    if (!ModulePathMatches(modulePath, specification, mode, true)) return;
+    if (!specification.Matches(modulePath)) return;
     rows.Add(HitRow(static_cast<std::int32_t>(processId), programPath, modulePath, versions.For(modulePath),
                     processStart));
 }

@@ -21,8 +21,7 @@ ResultRow HitRow(std::int32_t processId, const std::wstring& programPath, const 
 struct SearchRun {
     ResultsList& rows;
     ModuleVersionTexts& versions;
-    const std::wstring& specification;
-    MatchMode mode;
+    ModuleSpecification specification;
 
     // Appends the row of one module of a process when the module matches.
     void TestModule(std::uint32_t processId, const std::wstring& programPath, const std::wstring& modulePath,

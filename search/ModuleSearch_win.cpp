@@ -10,7 +10,7 @@ void SearchModule(ResultsList& rows, const std::wstring& specification, MatchMod
 {
     EnableDebugPrivilege(true);
     ModuleVersionTexts versions(ReadFileVersion);
-    const SearchRun run{rows, versions, specification, mode};
+    const SearchRun run{rows, versions, ModuleSpecification(specification, mode, true)};
     if (IsWindows9xFamily()) {
         WalkWin9xProcesses(run);
     } else {

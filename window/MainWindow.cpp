@@ -1,5 +1,7 @@
 #include "MainWindow.h"
 
+#include <commctrl.h>
+
 #include <utility>
 
 #include "KeyShortcuts.h"
@@ -76,7 +78,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DPICHANGED: OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
     case WM_ENDSESSION: OnEndSession(wParam != FALSE); return 0;
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); return 0;
-    case DM_GETDEFID: return MAKELRESULT(static_cast<int>(main_window::kDefaultButton), DC_HASDEFID);
+    case WM_NOTIFY: OnNotify(*reinterpret_cast<const NMHDR*>(lParam)); return 0;
+    case DM_GETDEFID: return MAKELRESULT(static_cast<int>(shownDefault_), DC_HASDEFID);
     case WM_TIMER:
         if (wParam == kCommandLineTimer) OnCommandLineTimer();
         return 0;
@@ -224,20 +227,33 @@ void MainWindow::OnKeyDown(int& keyCode, int shift)
     switch (ShortcutFor(keyCode, shift)) {
     case WindowShortcut::ShowAbout: ShowAboutBox(L"", app::kAuthor); break;
     case WindowShortcut::Close: OnClose(); break;
-    case WindowShortcut::PressDefaultButton: press(DefaultButton()); break;
+    case WindowShortcut::PressDefaultButton: press(ControlHandle(DefaultButton())); break;
     case WindowShortcut::PressSearch: press(ControlHandle(Control::SearchButton)); break;
     case WindowShortcut::Ignore: keyCode = 0; break;
     case WindowShortcut::None: break;
     }
 }
 
-// The focused push button when Tab has given it the default look, else the window's default.
-HWND MainWindow::DefaultButton() const
+namespace {
+constexpr Control kPushButtons[] = {Control::SearchButton, Control::SaveBatchButton, Control::TerminateButton,
+                                    Control::RelaunchButton};
+}  // namespace
+
+Control MainWindow::DefaultButton() const
 {
     const HWND focus = GetFocus();
-    const bool focusIsDefault = focus != nullptr && IsChild(Handle(), focus) &&
-                                (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON) != 0;
-    return focusIsDefault ? focus : ControlHandle(main_window::kDefaultButton);
+    for (Control button : kPushButtons) {
+        if (focus != nullptr && focus == ControlHandle(button)) return button;
+    }
+    return main_window::kDefaultButton;
+}
+
+void MainWindow::ShowAsDefault(Control button)
+{
+    shownDefault_ = button;
+    for (Control other : kPushButtons) {
+        SendMessageW(ControlHandle(other), BM_SETSTYLE, other == button ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    }
 }
 
 void MainWindow::OnCommand(int id, int code, HWND control)
@@ -247,6 +263,7 @@ void MainWindow::OnCommand(int id, int code, HWND control)
         if (code == EN_SETFOCUS) OnSpecificationFocused();
         return;
     }
+    if (code == BN_SETFOCUS) ShowAsDefault(DefaultButton());
     // A disabled button never clicks, whatever sent the command; nor does any while a command runs.
     if (code != BN_CLICKED || control == nullptr || !IsWindowEnabled(control) || busy_) return;
     {
@@ -291,7 +308,18 @@ void MainWindow::OnSpecificationChanged()
 }
 
 // Typing replaces the previous specification.
-void MainWindow::OnSpecificationFocused() { SendMessageW(ControlHandle(Control::SpecificationBox), EM_SETSEL, 0, -1); }
+void MainWindow::OnSpecificationFocused()
+{
+    SendMessageW(ControlHandle(Control::SpecificationBox), EM_SETSEL, 0, -1);
+    ShowAsDefault(main_window::kDefaultButton);
+}
+
+void MainWindow::OnNotify(const NMHDR& notification)
+{
+    if (notification.code == NM_SETFOCUS && notification.hwndFrom == results_->Handle()) {
+        ShowAsDefault(main_window::kDefaultButton);
+    }
+}
 
 void MainWindow::EnableControl(Control control, bool enable)
 {

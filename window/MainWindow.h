@@ -53,6 +53,7 @@ private:
     bool OnSetCursor();  // true when it set the pointer
     LRESULT OnLabelColor(HDC dc);
     void OnCommand(int id, int code, HWND control);
+    void OnNotify(const NMHDR& notification);
     void OnSearchClicked();
     void OnSpecificationChanged();
     void OnSpecificationFocused();
@@ -61,8 +62,10 @@ private:
     // The module specification on the command line goes into the box, and a one-shot timer
     // searches with it as soon as the window is up.
     void ApplyCommandLine();
-    // The button a plain Enter presses.
-    HWND DefaultButton() const;
+    // The button a plain Enter presses: the focused push button, else «Найти».
+    main_window::Control DefaultButton() const;
+    // Draws the button Enter presses as the default, and no other.
+    void ShowAsDefault(main_window::Control button);
     void EnableControl(main_window::Control control, bool enable);
     std::wstring ControlText(main_window::Control control) const;
 
@@ -73,6 +76,7 @@ private:
     WindowIcons icons_;
     std::unique_ptr<ResultsListView> results_;
     HWND focusedControl_ = nullptr;  // given back when the window is activated again
+    main_window::Control shownDefault_ = main_window::kDefaultButton;
     bool created_ = false;           // its creation ran to its end: there is something to keep
     bool busy_ = false;              // a command runs, and may let the window answer while it waits
     bool closePending_ = false;      // closed while busy: it closes once the command has ended

@@ -186,6 +186,8 @@ void MainWindow::OnSize(WPARAM sizeKind)
 {
     if (sizeKind == SIZE_MINIMIZED) {
         tray_.OnMinimized(TrayTooltip(main_window::kCaption, ControlText(Control::SpecificationBox)));
+    } else {
+        tray_.OnRestored();
     }
 }
 

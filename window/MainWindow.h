@@ -19,7 +19,11 @@ class MainWindow final : public Window {
 public:
     // `commandLine`: the text after the program's name (CommandLineArguments).
     explicit MainWindow(std::wstring commandLine = L"") : commandLine_(std::move(commandLine)) {}
-    ~MainWindow() override { DestroyWithoutHandlers(); }
+    ~MainWindow() override
+    {
+        tray_.Detach();
+        DestroyWithoutHandlers();
+    }
 
     // Creates the window and its controls and prepares their contents; the window is not
     // visible yet. False when the window could not be created.

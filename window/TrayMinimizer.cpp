@@ -15,12 +15,28 @@ void TrayMinimizer::OnMinimized(std::wstring_view tooltip)
     if (icon_.SetIconVisible(true)) ShowWindow(window_, SW_HIDE);
 }
 
+void TrayMinimizer::OnRestored()
+{
+    if (!icon_.IconVisible()) icon_.SetIconVisible(false);
+}
+
+void TrayMinimizer::Detach() { icon_.SetIconVisible(false); }
+
 bool TrayMinimizer::HandleMessage(UINT message, LPARAM lParam, const std::function<void()>& pumpWaitingMessages)
 {
-    bool activated = false;
-    const bool iconMessage = icon_.HandleMessage(message, lParam, activated);
-    if (activated) RestoreWindow(pumpWaitingMessages);
+    TrayIcon::Event event = TrayIcon::Event::None;
+    const bool iconMessage = icon_.HandleMessage(message, lParam, event);
+    if (event == TrayIcon::Event::Activated) RestoreWindow(pumpWaitingMessages);
+    if (event == TrayIcon::Event::TaskbarRestarted) OnTaskbarRestarted(pumpWaitingMessages);
     return iconMessage;
+}
+
+void TrayMinimizer::OnTaskbarRestarted(const std::function<void()>& pumpWaitingMessages)
+{
+    // The icon the new taskbar took hides the window left minimized on the taskbar; a
+    // hidden window whose icon it refused comes back.
+    if (icon_.IconVisible() && IsIconic(window_)) ShowWindow(window_, SW_HIDE);
+    if (!icon_.IconVisible() && !IsWindowVisible(window_)) RestoreWindow(pumpWaitingMessages);
 }
 
 void TrayMinimizer::RestoreWindow(const std::function<void()>& pumpWaitingMessages)

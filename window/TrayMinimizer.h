@@ -16,8 +16,12 @@ public:
 
     // The window has been minimized: it hides behind the icon with this tooltip. Without
     // a notification area to hold the icon it stays on the taskbar: hidden, it could
-    // never be brought back.
+    // never be brought back. It hides once a new taskbar takes the icon.
     void OnMinimized(std::wstring_view tooltip);
+    // The window has been restored from the taskbar: it no longer asks for the icon.
+    void OnRestored();
+    // The icon leaves the notification area, before its window goes.
+    void Detach();
 
     // Every message of the window comes here first; true when it was the icon's.
     // `pumpWaitingMessages` lets the messages waiting in the queue run once.
@@ -27,6 +31,7 @@ public:
 
 private:
     void RestoreWindow(const std::function<void()>& pumpWaitingMessages);
+    void OnTaskbarRestarted(const std::function<void()>& pumpWaitingMessages);
     void ShowAndRestore();
 
     HWND window_ = nullptr;

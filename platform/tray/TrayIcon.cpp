@@ -64,37 +64,38 @@ void TrayIcon::SetText(std::wstring_view text)
 
 bool TrayIcon::SetIconVisible(bool visible)
 {
-    if (visible == visible_) return true;
+    wanted_ = visible;
     if (!visible) {
-        Notify(NIM_DELETE, 0);
+        if (visible_) Notify(NIM_DELETE, 0);
         visible_ = false;
         return true;
     }
-    visible_ = Add();
+    if (!visible_) visible_ = Add();
     return visible_;
 }
 
 bool TrayIcon::Add()
 {
-    if (!Notify(NIM_ADD, NIF_MESSAGE | NIF_ICON | NIF_TIP)) return false;
+    // NIM_ADD gives no reason when it fails, and can time out at logon although the icon
+    // was added: then the icon is there to be changed.
+    constexpr UINT kAll = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    if (!Notify(NIM_ADD, kAll) && !Notify(NIM_MODIFY, kAll)) return false;
     // Version 3: clicks arrive as mouse messages, keyboard selection as NIN_KEYSELECT.
     Notify(NIM_SETVERSION, 0);
     return true;
 }
 
-bool TrayIcon::HandleMessage(UINT message, LPARAM lParam, bool& activated)
+bool TrayIcon::HandleMessage(UINT message, LPARAM lParam, Event& event)
 {
-    activated = false;
+    event = Event::None;
     if (message == WM_DESTROY) {
         SetIconVisible(false);  // while the owner's window still exists to name the icon
         return false;
     }
     if (message == taskbarCreated_) {
-        // An icon the new taskbar refuses is gone: the owner's window must come back.
-        if (visible_) {
-            visible_ = Add();
-            activated = !visible_;
-        }
+        // A new taskbar knows none of the old icons.
+        if (wanted_) visible_ = Add();
+        event = Event::TaskbarRestarted;
         return false;  // other windows may want to know too
     }
     if (message != kCallbackMessage) return false;
@@ -105,7 +106,7 @@ bool TrayIcon::HandleMessage(UINT message, LPARAM lParam, bool& activated)
     case NIN_KEYSELECT:
         // A double click or a key pressed twice arrives more than once; the first
         // activation takes the icon away.
-        activated = visible_;
+        if (visible_) event = Event::Activated;
         break;
     default:
         break;

@@ -162,14 +162,21 @@ public:
 // Records each change of the notification area (message, tooltip, icon); passes it on unless refusing.
 class RecordingNotificationArea final : public SeamFake<NotificationArea> {
 public:
-    struct Change { DWORD message; std::wstring tip; HICON icon; };
+    struct Change { DWORD message; std::wstring tip; HICON icon; bool windowExists; };
     bool Notify(DWORD message, NOTIFYICONDATAW& data) override
     {
-        changes.push_back({message, data.szTip, data.hIcon});
-        return !refuse && real().Notify(message, data);
+        changes.push_back({message, data.szTip, data.hIcon, IsWindow(data.hWnd) != FALSE});
+        const bool done = !refuse && real().Notify(message, data);
+        return done && !(addTimesOut && message == NIM_ADD);  // added, but its answer lost
+    }
+    std::vector<DWORD> Messages(std::size_t from) const
+    {
+        std::vector<DWORD> messages;
+        for (std::size_t i = from; i < changes.size(); ++i) messages.push_back(changes[i].message);
+        return messages;
     }
     std::vector<Change> changes;
-    bool refuse = false;
+    bool refuse = false, addTimesOut = false;
 };
 
 }  // namespace
@@ -664,6 +671,31 @@ TEST_F(MainWindowTest, MinimizesBehindTheTrayIconAndComesBackByClickKeyboardOrAN
         Minimize();
         EXPECT_TRUE(IsWindowVisible(window->Handle()) && IsIconic(window->Handle())) << "minimized on the taskbar";
         EXPECT_FALSE(window->Tray().IconVisible());
+    });
+    Behaviour("an icon NIM_ADD and NIM_MODIFY refuse is asked for again by a new taskbar, which then hides the window", [&] {
+        const std::size_t before = notificationArea.changes.size();
+        SendMessageW(window->Handle(), taskbarCreated, 0, 0);
+        EXPECT_EQ(notificationArea.Messages(before), (std::vector<DWORD>{NIM_ADD, NIM_MODIFY})) << "still refused";
+        notificationArea.refuse = false;
+        SendMessageW(window->Handle(), taskbarCreated, 0, 0);
+        EXPECT_TRUE(window->Tray().IconVisible());
+        EXPECT_FALSE(IsWindowVisible(window->Handle()));
+        ActivateIcon();
+        ExpectWindowBack();
+    });
+    Behaviour("NIM_ADD failed and NIM_MODIFY taken: the icon was there all the same (a timeout at logon)", [&] {
+        notificationArea.addTimesOut = true;
+        const std::size_t before = notificationArea.changes.size();
+        Minimize();
+        EXPECT_EQ(notificationArea.Messages(before), (std::vector<DWORD>{NIM_ADD, NIM_MODIFY, NIM_SETVERSION}));
+        EXPECT_FALSE(IsWindowVisible(window->Handle()));
+        notificationArea.addTimesOut = false;
+    });
+    Behaviour("on a failure the icon leaves the notification area before its window goes", [&] {
+        window.reset();
+        ASSERT_FALSE(notificationArea.changes.empty());
+        EXPECT_EQ(notificationArea.changes.back().message, static_cast<DWORD>(NIM_DELETE));
+        EXPECT_TRUE(notificationArea.changes.back().windowExists);
     });
 }
 

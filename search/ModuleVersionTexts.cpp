@@ -14,6 +14,9 @@ std::wstring VersionText(const std::optional<FileVersion>& version)
 const std::wstring& ModuleVersionTexts::For(const std::wstring& modulePath)
 {
     auto found = texts_.find(modulePath);
-    if (found == texts_.end()) found = texts_.emplace(modulePath, VersionText(reader_(modulePath))).first;
+    // The version functions go through the loader, which refuses long plain paths.
+    if (found == texts_.end()) {
+        found = texts_.emplace(modulePath, VersionText(reader_(ExtendedLengthPath(modulePath)))).first;
+    }
     return found->second;
 }

@@ -27,28 +27,39 @@ public:
     }
 };
 
-bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool FileExists(const std::wstring& path)
+{
+    return GetFileAttributesW(ExtendedLengthPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
-// A temporary file that is deleted unless it was kept.
+// A file of our own beside the target, deleted unless it was kept. Its name is made
+// here: GetTempFileName takes no folder longer than MAX_PATH - 14.
 class TemporaryFile {
 public:
     explicit TemporaryFile(const std::wstring& folder)
     {
-        wchar_t path[MAX_PATH] = {};
-        if (GetTempFileNameW(folder.c_str(), L"vbt", 0, path) == 0) ThrowLastError(L"GetTempFileName");
-        path_ = path;
+        static unsigned counter = 0;
+        const std::wstring prefix = L"~vennick-" + std::to_wstring(GetCurrentProcessId()) + L"-";
+        for (;;) {
+            path_ = PathInFolder(folder, prefix + std::to_wstring(++counter) + L".tmp");
+            const UniqueFileHandle created(CreateFileW(ExtendedLengthPath(path_).c_str(), GENERIC_WRITE, 0, nullptr,
+                                                       CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+            if (created) return;
+            if (GetLastError() != ERROR_FILE_EXISTS) ThrowLastError(L"CreateFile");
+        }
     }
     ~TemporaryFile()
     {
-        if (!kept_) DeleteFileW(path_.c_str());
+        if (!kept_) DeleteFileW(Long().c_str());
     }
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
 
-    const std::wstring& Path() const { return path_; }
+    const std::wstring& Path() const { return path_; }  // as the user reads it
+    std::wstring Long() const { return ExtendedLengthPath(path_); }  // as the calls take it
     void Keep() { kept_ = true; }
     // The name alone stays reserved: a call that wants no file there gets it.
-    void Vacate() { DeleteFileW(path_.c_str()); }
+    void Vacate() { DeleteFileW(Long().c_str()); }
 
 private:
     std::wstring path_;
@@ -57,8 +68,8 @@ private:
 
 void WriteAll(const std::wstring& path, const std::string& bytes)
 {
-    const UniqueFileHandle file(
-        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const UniqueFileHandle file(CreateFileW(ExtendedLengthPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                            FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) ThrowLastError(L"CreateFile");
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -83,8 +94,9 @@ FileWrites& Seam<FileWrites>::Default()
 
 void WriteWholeFile(const std::wstring& fileName, const std::string& bytes)
 {
+    const std::wstring target = ExtendedLengthPath(fileName);
     // A read-only file keeps its protection, whatever a replace would allow.
-    const DWORD attributes = GetFileAttributesW(fileName.c_str());
+    const DWORD attributes = GetFileAttributesW(target.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     if (exists && (attributes & FILE_ATTRIBUTE_READONLY) != 0) throw SystemError(L"WriteTextFile", ERROR_ACCESS_DENIED);
     std::wstring folder = FolderOf(fileName);
@@ -93,7 +105,7 @@ void WriteWholeFile(const std::wstring& fileName, const std::string& bytes)
     WriteAll(temporary.Path(), bytes);
     FileWrites& calls = Seam<FileWrites>::Current();
     if (!exists) {
-        if (!calls.Move(temporary.Path(), fileName)) ThrowLastError(L"MoveFileEx");
+        if (!calls.Move(temporary.Long(), target)) ThrowLastError(L"MoveFileEx");
         temporary.Keep();
         return;
     }
@@ -102,22 +114,24 @@ void WriteWholeFile(const std::wstring& fileName, const std::string& bytes)
     // under a name of our own, so that a replace failing halfway can say where it is.
     TemporaryFile backup(folder);
     backup.Vacate();
-    if (calls.Replace(fileName, temporary.Path(), backup.Path())) {
+    if (calls.Replace(target, temporary.Long(), backup.Long())) {
         temporary.Keep();
         return;  // the backup, the old text, goes with its owner
     }
     const DWORD replaceError = GetLastError();
-    if (FileExists(fileName)) throw SystemError(L"ReplaceFile", replaceError);  // the old file is still in its place
-    // The replace failed halfway: the old file has left its place (moved aside, or
-    // removed). The new text goes there now, and if it cannot, neither is deleted.
-    if (calls.Move(temporary.Path(), fileName)) {
+    // Where the old file is decides, whatever a third program has put at the target's name
+    // meanwhile: still at its name, the replace failed and nothing changed.
+    const bool oldFileAside = FileExists(backup.Path());
+    if (!oldFileAside && FileExists(fileName)) throw SystemError(L"ReplaceFile", replaceError);
+    // The old file has left its name (moved aside, or removed): the new text goes there
+    // now, and if it cannot, neither is deleted.
+    if (calls.Move(temporary.Long(), target)) {
         temporary.Keep();
         return;
     }
     const SystemError failure(L"MoveFileEx", GetLastError());
     temporary.Keep();
-    const bool oldFileKept = FileExists(backup.Path());
-    if (oldFileKept) backup.Keep();
+    if (oldFileAside) backup.Keep();
     throw ProgramError(failure.Description() + L"\r\n" +
-                       FilesLeftByReplace(temporary.Path(), oldFileKept ? backup.Path() : std::wstring()));
+                       FilesLeftByReplace(temporary.Path(), oldFileAside ? backup.Path() : std::wstring()));
 }

@@ -75,3 +75,22 @@ std::wstring StringFromBuffer(const wchar_t* buffer, std::size_t capacity)
     const wchar_t* end = std::find(buffer, buffer + capacity, L'\0');
     return std::wstring(buffer, end);
 }
+
+std::wstring ExtendedLengthPath(std::wstring_view path)
+{
+    constexpr std::size_t kMaxPath = 260;
+    if (path.size() < kMaxPath) return std::wstring(path);
+    const bool drive = path.size() > 2 && path[1] == L':' && IsFolderSeparator(path[2]);
+    const bool unc = path.size() > 2 && IsFolderSeparator(path[0]) && IsFolderSeparator(path[1]) && path[2] != L'?' &&
+                     path[2] != L'.';
+    if (drive) return L"\\\\?\\" + std::wstring(path);
+    if (unc) return L"\\\\?\\UNC\\" + std::wstring(path.substr(2));
+    return std::wstring(path);
+}
+
+std::wstring PathInFolder(std::wstring_view folder, std::wstring_view name)
+{
+    std::wstring path(folder);
+    if (!path.empty() && !IsFolderSeparator(path.back())) path += L'\\';
+    return path.append(name);
+}

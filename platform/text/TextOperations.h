@@ -31,3 +31,11 @@ std::wstring TrimBlanksAndQuotes(std::wstring_view text);
 // The text of a fixed character buffer up to its first NUL (the whole buffer if it
 // holds none): never reads past `capacity` characters.
 std::wstring StringFromBuffer(const wchar_t* buffer, std::size_t capacity);
+
+// A path of MAX_PATH (260) characters or more in the form Windows takes at any length:
+// "\\?\C:\..." or "\\?\UNC\server\share\...". Shorter paths, and paths that are not full
+// ones, come back as they are.
+std::wstring ExtendedLengthPath(std::wstring_view path);
+
+// The folder and the name joined by one separator.
+std::wstring PathInFolder(std::wstring_view folder, std::wstring_view name);

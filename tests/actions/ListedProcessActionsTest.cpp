@@ -47,6 +47,8 @@ public:
     ULONGLONG skipped = 0;
 };
 
+void WriteBytes(const std::wstring& path, const std::string& bytes) { std::ofstream(std::filesystem::path(path)) << bytes; }
+
 // Writes of half the text, as on a full disk; ReplaceFile failing halfway, the old file gone (or moved to the backup).
 class FailingFileWrites final : public SeamFake<FileWrites> {
 public:
@@ -63,6 +65,7 @@ public:
         if (error == 0) return real().Replace(target, replacement, backup);
         if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) MoveFileW(target.c_str(), backup.c_str());
         else DeleteFileW(target.c_str());
+        if (thirdProgram) WriteBytes(target, "a third program's");
         SetLastError(error);
         return false;
     }
@@ -72,14 +75,13 @@ public:
         SetLastError(ERROR_ACCESS_DENIED);
         return false;
     }
-    bool halfWrite = false, moveWorks = true;
+    bool halfWrite = false, moveWorks = true, thirdProgram = false;  // a file put at the target meanwhile
     DWORD error = 0;  // of ReplaceFile; none: the real one
     wchar_t writtenTo[MAX_PATH * 4] = {};
 };
 
 constexpr const wchar_t* kCannotSave = L"\r\n\r\nНе удаётся сохранить пакетный файл.\r\n\r\n";
 
-void WriteBytes(const std::wstring& path, const std::string& bytes) { std::ofstream(std::filesystem::path(path)) << bytes; }
 
 int FilesIn(const std::wstring& folder)
 {
@@ -173,18 +175,35 @@ TEST_F(ListedProcessActions, AFailedSaveIsReportedAndLeavesTheOldFileAndNoOther)
     EXPECT_EQ(RememberedFolder(), folder.Path()) << "the folder is remembered all the same";
 }
 
+// GetTempFileName takes no folder longer than MAX_PATH - 14; the file itself fits in MAX_PATH.
+TEST_F(ListedProcessActions, SavesIntoAFolderTooLongForSystemTemporaryNames)
+{
+    AddRow(rows, 1, L"C:\\A\\a.exe");
+    const std::wstring deep = folder.Path() + L"\\" + std::wstring(250 - folder.Path().size(), L'd');
+    ASSERT_TRUE(CreateDirectoryW(deep.c_str(), nullptr));
+    const std::wstring file = deep + L"\\r.bat";
+    for (const std::string old : {"", "old text"}) {  // a new file, then one replaced
+        if (!old.empty()) WriteBytes(file, old);
+        EXPECT_EQ(SaveTo(file).substr(0, 35), "IF \"%OS%\"==\"Windows_NT\" GOTO WIN_NT") << old;
+    }
+    EXPECT_EQ(FilesIn(deep), 1);
+    EXPECT_EQ(boxes.shown.back().text, file + L"\r\n\r\nПакетный файл сохранён успешно.");
+}
+
 TEST_F(ListedProcessActions, ASaveThatFailsHalfwayKeepsTheOnlyCopiesAndSaysWhereTheyAre)
 {
     AddRow(rows, 1, L"C:\\A\\a.exe");
     const std::string newText = "IF \"%OS%\"==\"Windows_NT\" GOTO WIN_NT\r\n\r\n  START \"C:\\A\\a.exe\"\r\n"
                                 "  GOTO END\r\n\r\n:WIN_NT\r\n\r\n  START \"\" \"C:\\A\\a.exe\"\r\n\r\n:END\r\n";
     FailingFileWrites replace;
-    // the failure of ReplaceFile, whether the move after it works; then the files left
-    for (const auto& [error, moveWorks] : {std::pair(ERROR_UNABLE_TO_MOVE_REPLACEMENT, true),
-                                           std::pair(ERROR_UNABLE_TO_MOVE_REPLACEMENT, false),
-                                           std::pair(ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, false)}) {
+    // the failure of ReplaceFile, whether the move after it works, a third program's file at the target meanwhile
+    for (const auto& [error, moveWorks, third] : {std::tuple(ERROR_UNABLE_TO_MOVE_REPLACEMENT, true, false),
+                                                  std::tuple(ERROR_UNABLE_TO_MOVE_REPLACEMENT, false, false),
+                                                  std::tuple(ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, false, false),
+                                                  std::tuple(ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, true, true)}) {
         replace.error = error;
         replace.moveWorks = moveWorks;
+        replace.thirdProgram = third;
         boxes.shown.clear();
         const ScratchFolder batches;
         const std::wstring file = batches.Path() + L"\\restart.bat";
@@ -195,6 +214,14 @@ TEST_F(ListedProcessActions, ASaveThatFailsHalfwayKeepsTheOnlyCopiesAndSaysWhere
             left[ReadBytes(entry.path().wstring())] = entry.path().wstring();
         }
         ASSERT_EQ(boxes.shown.size(), 1u) << error;
+        if (third) {  // the old file at the backup's name decides: nothing is deleted, the third's file stays
+            ASSERT_EQ(left.size(), 3u);
+            EXPECT_EQ(left["a third program's"], file);
+            EXPECT_EQ(boxes.shown[0].text, file + kCannotSave + L"MoveFileEx: " + SystemErrorDescription(ERROR_ALREADY_EXISTS) +
+                                               L"\r\nНовый текст остался в файле " + left[newText] +
+                                               L"\r\nПрежний файл теперь лежит в файле " + left["old text"]);
+            continue;
+        }
         if (moveWorks) {
             EXPECT_EQ(left, (std::map<std::string, std::wstring>{{newText, file}}));
             EXPECT_EQ(boxes.shown[0].text, file + L"\r\n\r\nПакетный файл сохранён успешно.");

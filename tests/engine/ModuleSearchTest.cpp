@@ -65,7 +65,7 @@ TEST(ModuleSearch, ARowForEachMatchingModuleOfEveryProcessOf64Or32BitsLongAndNon
     const std::wstring wow = folder.AddModule(ModuleKind::Version5_1_3_2600_32Bit, L"lib_xq1\\wow_xq1.dll");
     const std::wstring plain = folder.AddModule(ModuleKind::NoVersion, L"plain_xq1b.dll");
     const std::wstring cyrillic = folder.AddModule(ModuleKind::NoVersion, L"Модули_xq21\\кириллица.dll");
-    const std::wstring deep = folder.AddModule(ModuleKind::NoVersion, std::wstring(120, L'd') + L"\\" +
+    const std::wstring deep = folder.AddModule(ModuleKind::Version5_1_3_2600, std::wstring(120, L'd') + L"\\" +
                                                                           std::wstring(120, L'e') + L"\\long_xq21.dll");
     ASSERT_GT(deep.size(), 260u);
     const std::wstring runner = folder.Copy(HelperProgramPath(), L"runner_xq1.exe");
@@ -82,6 +82,7 @@ TEST(ModuleSearch, ARowForEachMatchingModuleOfEveryProcessOf64Or32BitsLongAndNon
         {L"_xq1.dll", {twoA, twoB, oneA, wowRow}},  // two modules of one process: two rows
         {L"plain_xq1b.dll", {{unversioned.Id(), helper, L"---", plain, unversioned.Program()}, selfRow}},  // self too
         {L"Runner_XQ1.exe", {{one.Id(), L"runner_xq1.exe", L"---", runner, runner}}},  // its program
+        {L"long_xq21.dll", {{unversioned.Id(), helper, L"5.1.3.2600", deep, unversioned.Program()}}},
         {L"no_such_module_xq1.dll", {}},
     };
     for (const auto& [spec, expected] : cases) EXPECT_EQ(SearchRows(spec), expected) << spec;

@@ -22,3 +22,18 @@ TEST(TextOperations, AStringFromABufferEndsAtItsFirstNulOrItsCapacity)
     EXPECT_EQ(StringFromBuffer(withNul, 4), L"ab");
     EXPECT_EQ(StringFromBuffer(full, 3), L"xyz") << "no NUL: never past the buffer";
 }
+
+TEST(TextOperations, APathOfMaxPathOrMoreInTheFormWindowsTakesAtAnyLength)
+{
+    const std::wstring tail(257, L'x');
+    const std::pair<std::wstring, std::wstring> paths[] = {
+        {L"C:\\" + tail.substr(1), L"C:\\" + tail.substr(1)},  // 259 characters
+        {L"C:\\" + tail, L"\\\\?\\C:\\" + tail},
+        {L"\\\\server\\share\\" + tail, L"\\\\?\\UNC\\server\\share\\" + tail},
+        {L"\\\\?\\C:\\" + tail, L"\\\\?\\C:\\" + tail},
+        {L"relative\\" + tail, L"relative\\" + tail},
+    };
+    for (const auto& [path, form] : paths) EXPECT_EQ(ExtendedLengthPath(path), form) << path.size();
+    EXPECT_EQ(PathInFolder(L"C:\\", L"a.tmp"), L"C:\\a.tmp");
+    EXPECT_EQ(PathInFolder(L"C:\\dir", L"a.tmp"), L"C:\\dir\\a.tmp");
+}

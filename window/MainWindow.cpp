@@ -86,6 +86,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CTLCOLORSTATIC:
         if (reinterpret_cast<HWND>(lParam) != ControlHandle(Control::Label)) break;
         return OnLabelColor(reinterpret_cast<HDC>(wParam));
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED: OnColorsChanged(message, wParam, lParam); return 0;
     case WM_SETCURSOR:
         if (OnSetCursor()) return TRUE;
         break;
@@ -177,6 +179,13 @@ LRESULT MainWindow::OnLabelColor(HDC dc)
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+// A top-level window hands the system's colour and theme changes to its common controls.
+// The band and the label take the system's colours whenever they are painted.
+void MainWindow::OnColorsChanged(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    results_->ChangeColors(message, wParam, lParam);
 }
 
 // The desktop's pattern stands still on the screen: a moved window must draw it anew.

@@ -56,6 +56,7 @@ private:
     void OnDpiChanged(UINT dpi, const RECT& suggested);
     bool OnSetCursor();  // true when it set the pointer
     LRESULT OnLabelColor(HDC dc);
+    void OnColorsChanged(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(int id, int code, HWND control);
     void OnNotify(const NMHDR& notification);
     void OnSearchClicked();

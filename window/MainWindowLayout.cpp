@@ -21,7 +21,7 @@ ControlKind KindOf(Control control)
     // BS_NOTIFY: the window hears when a button gets the focus, however it got it.
     constexpr DWORD kButton = WS_TABSTOP | WS_DISABLED | BS_NOTIFY | BS_PUSHBUTTON;
     switch (control) {
-    case Control::Label: return {WC_STATICW, SS_LEFT | SS_NOPREFIX, 0};
+    case Control::Label: return {WC_STATICW, SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};  // clipped, never a second line
     case Control::SpecificationBox: return {WC_EDITW, WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case Control::SearchButton: return {WC_BUTTONW, WS_TABSTOP | WS_DISABLED | BS_NOTIFY | BS_DEFPUSHBUTTON, 0};
     case Control::ResultsList:

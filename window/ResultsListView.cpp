@@ -21,6 +21,20 @@ void ResultsListView::CreateColumns(UINT dpi)
     view_.SetExtendedStyle(LVS_EX_FULLROWSELECT, true);
     view_.SetExtendedStyle(LVS_EX_GRIDLINES, true);
     view_.SetExtendedStyle(LVS_EX_LABELTIP, true);
+    TakeSystemColors();
+}
+
+void ResultsListView::ChangeColors(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    SendMessageW(view_.Handle(), message, wParam, lParam);
+    TakeSystemColors();
+}
+
+// The window's colour behind the window-text colour, set again at every change: a list
+// view may keep the colours it was created with.
+void ResultsListView::TakeSystemColors()
+{
+    view_.SetColors(GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT));
 }
 
 void ResultsListView::SaveColumnWidths(UINT dpi) const

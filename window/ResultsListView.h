@@ -23,6 +23,8 @@ public:
     void SaveColumnWidths(UINT dpi) const;
     // The window moved to a monitor with another DPI: the columns keep their widths in twips.
     void ChangeDpi(UINT from, UINT to);
+    // The system's colours or theme changed (a High Contrast switch): the list takes them.
+    void ChangeColors(UINT message, WPARAM wParam, LPARAM lParam);
 
     void Add(ResultRow row) override;
     std::size_t Count() const override { return rows_.size(); }
@@ -32,6 +34,7 @@ public:
 private:
     std::vector<int> ColumnWidthsTwips(UINT dpi) const;
     void SetColumnWidthsTwips(const std::vector<int>& widths, UINT dpi);
+    void TakeSystemColors();
 
     ListView view_;
     std::vector<ResultRow> rows_;

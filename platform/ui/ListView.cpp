@@ -27,6 +27,13 @@ void ListView::SetColumnWidth(int column, int width)
     SendMessageW(handle_, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), width);
 }
 
+void ListView::SetColors(COLORREF background, COLORREF text)
+{
+    SendMessageW(handle_, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(background));
+    SendMessageW(handle_, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(background));
+    SendMessageW(handle_, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(text));
+}
+
 void ListView::SetExtendedStyle(DWORD style, bool enable)
 {
     // The bit is the mask, so no other extended style changes.

@@ -16,6 +16,9 @@ public:
     int ColumnWidth(int column) const;
     void SetColumnWidth(int column, int width);
 
+    // The background, and the text with its background.
+    void SetColors(COLORREF background, COLORREF text);
+
     // Switches one extended style bit on or off, leaving every other bit as it is.
     void SetExtendedStyle(DWORD style, bool enable);
 

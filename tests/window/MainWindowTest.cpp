@@ -399,6 +399,40 @@ TEST_F(MainWindowTest, StartsAsDesignedAndSearchesFromTheKeyboardAndTheRealCtrlK
         EXPECT_EQ(GetPixel(dc, 148, 366), GetSysColor(COLOR_BTNTEXT));
         ReleaseDC(window->Handle(), dc);
     });
+    Behaviour("a change of the system's colours (a High Contrast switch) reaches the list, the band and the label", [&] {
+        const int elements[] = {COLOR_BTNFACE, COLOR_WINDOW};
+        const COLORREF before[] = {GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_WINDOW)};
+        const COLORREF contrast[] = {RGB(0, 0, 128), RGB(0, 128, 0)};
+        ASSERT_TRUE(SetSysColors(2, elements, contrast));
+        Pump();
+        UpdateWindow(window->Handle());
+        const HDC dc = GetDC(window->Handle());
+        EXPECT_EQ(GetPixel(dc, 74, 366), contrast[0]) << "the band";
+        EXPECT_EQ(GetPixel(dc, 124, 9), contrast[0]) << "the label's background";
+        ReleaseDC(window->Handle(), dc);
+        EXPECT_EQ(ListView_GetBkColor(Handle(Control::ResultsList)), contrast[1]) << "the list";
+        SetSysColors(2, elements, before);
+        Pump();
+    });
+    Behaviour("the label's text is clipped where it does not fit, never wrapped to a line that cannot show", [&] {
+        const HWND label = Handle(Control::Label);
+        RECT place{};
+        GetWindowRect(label, &place);
+        MapWindowPoints(nullptr, window->Handle(), reinterpret_cast<POINT*>(&place), 2);
+        SetWindowPos(label, nullptr, 0, 0, (place.right - place.left) * 3 / 4, place.bottom - place.top,
+                     SWP_NOMOVE | SWP_NOZORDER);
+        RedrawWindow(label, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        const HDC dc = GetDC(label);
+        RECT inside{};
+        GetClientRect(label, &inside);
+        int dark = 0;  // text in the label's right quarter: the clipped word, not one moved away
+        for (int x = inside.right * 3 / 4; x < inside.right; ++x) {
+            for (int y = 0; y < inside.bottom; ++y) dark += GetRValue(GetPixel(dc, x, y)) < 100;
+        }
+        ReleaseDC(label, dc);
+        EXPECT_GT(dark, 5);
+        SetWindowPos(label, nullptr, 0, 0, place.right - place.left, place.bottom - place.top, SWP_NOMOVE | SWP_NOZORDER);
+    });
     ResultsList& rows = window->Results();
     Behaviour("Ctrl held on the system's keyboard: the contains test; Ctrl+Enter; Shift+F1", [&] {
         struct : SeamFake<KeyboardState> {

@@ -128,7 +128,11 @@ TEST_F(ListedProcessActions, SaveReplacesTheOldFileWithOemTextOrShortPathsAndThe
     const std::wstring file = folder.Path() + L"\\restart.bat";
     WriteBytes(file, std::string(4096, '#'));
     dialogs.answers = {std::nullopt};
+    const std::filesystem::path started = std::filesystem::current_path();
+    std::filesystem::current_path(folder.Path() + L"\\Tōkyō");
     SaveRestartBatch(rows, nullptr);
+    std::filesystem::current_path(started);
+    EXPECT_EQ(dialogs.requests[0].initialFolder, folder.Path() + L"\\Tōkyō") << "first in the current folder";
     EXPECT_FALSE(RememberedFolder()) << "Cancel does nothing";
 
     const std::string text = SaveTo(file);

@@ -497,6 +497,17 @@ TEST_F(MainWindowTest, StartsAsDesignedAndSearchesFromTheKeyboardAndTheRealCtrlK
         EXPECT_TRUE(DrawnAsDefault(Control::SearchButton) && !DrawnAsDefault(Control::TerminateButton))
             << "«Найти» again once the focus leaves the buttons";
     });
+    Behaviour("a search that disables the focused button gives the focus to the box, «Найти» drawn as default", [&] {
+        struct : SeamFake<KeyboardState> {
+            int ShiftMask(KeyMoment moment) override { return real().ShiftMask(moment); }
+        } system;
+        SetFocus(Handle(Control::TerminateButton));
+        SetSpecification(L"no_such_module_xq25.dll");
+        Inject({{VK_CONTROL, true}, {VK_RETURN, true}, {VK_RETURN, false}, {VK_CONTROL, false}});
+        EXPECT_FALSE(IsEnabled(Control::TerminateButton));
+        EXPECT_EQ(GetFocus(), Handle(Control::SpecificationBox)) << "the keyboard still reaches the window";
+        EXPECT_TRUE(DrawnAsDefault(Control::SearchButton));
+    });
     Behaviour("Enter, Ctrl+Enter, Shift+F1 and Esc: only the exact mask counts", [&] {
         BeepWatch::beeps.clear();
         const std::size_t boxesBefore = boxes.shown.size();

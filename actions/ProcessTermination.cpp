@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/Clock.h"
 #include "platform/UniqueResource.h"
 #include "platform/processes/ProcessControl.h"
 #include "platform/processes/ProcessQueries.h"
@@ -73,9 +74,10 @@ Ending StartEnding(const ListedProcess& listed, ProcessQueries& api, ProcessCont
 // Waits until every process has ended or has had its time, answering the window meanwhile.
 void WaitForEnds(std::vector<Ending>& endings, ProcessControl& control)
 {
-    const ULONGLONG start = control.Now();
+    Clock& clock = Seam<Clock>::Current();
+    const ULONGLONG start = clock.NowMs();
     for (;;) {
-        const ULONGLONG now = control.Now();
+        const ULONGLONG now = clock.NowMs();
         std::vector<HANDLE> waiting;
         ULONGLONG nextDeadline = ~0ULL;
         for (Ending& ending : endings) {

@@ -7,10 +7,12 @@
 #include "ModuleVersionTexts.h"
 #include "ProcessModules.h"
 #include "ResultsList.h"
+#include "SearchOutcome.h"
 
 // Adds one row per module, in any running process, whose full path matches the
-// specification, ignoring letter case. The caller empties the list first.
-void SearchModule(ResultsList& rows, const std::wstring& specification, MatchMode mode);
+// specification, ignoring letter case, and says which processes it could not examine.
+// The caller empties the list first.
+SearchOutcome SearchModule(ResultsList& rows, const std::wstring& specification, MatchMode mode);
 
 // The row of one hit: the program's file name, the module's version text and path, and
 // the process entry key of the id and the program's path.

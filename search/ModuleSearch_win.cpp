@@ -6,14 +6,14 @@
 #include "platform/files/FileVersion.h"
 #include "platform/processes/OwnProcess.h"
 
-void SearchModule(ResultsList& rows, const std::wstring& specification, MatchMode mode)
+SearchOutcome SearchModule(ResultsList& rows, const std::wstring& specification, MatchMode mode)
 {
     EnableDebugPrivilege(true);
     ModuleVersionTexts versions(ReadFileVersion);
     const SearchRun run{rows, versions, ModuleSpecification(specification, mode, true)};
     if (IsWindows9xFamily()) {
         WalkWin9xProcesses(run);
-    } else {
-        WalkNtProcesses(run);
+        return {};
     }
+    return WalkNtProcesses(run);
 }

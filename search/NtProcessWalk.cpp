@@ -2,6 +2,8 @@
 
 #include <unordered_set>
 
+#include "UnexaminedProcesses.h"
+#include "platform/Clock.h"
 #include "platform/processes/ProcessQueries.h"
 #include "platform/processes/ToolHelp.h"
 #include "platform/text/TextOperations.h"
@@ -11,6 +13,10 @@ namespace {
 
 // A snapshot that is refused while the process's loader list changes is asked again.
 constexpr int kSnapshotAttempts = 8;
+// A process that could be opened but not read (one still starting answers 299, under Wine
+// 998; some fail at every search) is read again, all of them within one time bound.
+constexpr std::uint64_t kReadAgainForMs = 1'000;
+constexpr std::uint32_t kReadAgainPauseMs = 50;
 
 // One module snapshot of the process (its 32-bit modules too): the cheapest complete read.
 // Its records hold at most MAX_PATH - 1 characters, so a path of that length may have
@@ -54,31 +60,69 @@ std::optional<std::vector<std::wstring>> ListedModulePaths(ProcessQueries& api, 
     return paths;
 }
 
+void ReadFailuresAgain(std::vector<ProcessReading>& readings)
+{
+    Clock& clock = Seam<Clock>::Current();
+    const std::uint64_t deadline = clock.NowMs() + kReadAgainForMs;
+    for (;;) {
+        std::vector<ProcessReading*> failed;
+        for (ProcessReading& reading : readings) {
+            if (reading.result == ProcessReading::Result::Failed) failed.push_back(&reading);
+        }
+        if (failed.empty() || clock.NowMs() >= deadline) return;
+        clock.Pause(kReadAgainPauseMs);
+        for (ProcessReading* reading : failed) {
+            ProcessReading again = ReadNtProcess(reading->processId);
+            // Its start time as it first failed tells at the end whether it still runs.
+            if (again.result == ProcessReading::Result::Failed && reading->startTime) again.startTime = reading->startTime;
+            *reading = std::move(again);
+        }
+    }
+}
+
 }  // namespace
 
-void WalkNtProcesses(const SearchRun& run)
+SearchOutcome WalkNtProcesses(const SearchRun& run)
 {
     const std::optional<std::vector<DWORD>> ids = RunningProcessIds(Seam<ProcessQueries>::Current());
     if (!ids) {
         ShowMessage(L"Can't enum processes!", MB_OK | MB_ICONSTOP);
-        return;
+        return {};
     }
-    for (DWORD id : *ids) {
-        if (const std::optional<ProcessModules> process = ReadNtProcess(id)) run.TestProcess(*process);
+    std::vector<ProcessReading> readings;
+    readings.reserve(ids->size());
+    for (DWORD id : *ids) readings.push_back(ReadNtProcess(id));
+    ReadFailuresAgain(readings);
+    for (const ProcessReading& reading : readings) {
+        if (reading.modules) run.TestProcess(*reading.modules);
     }
+    return {UnexaminedProcesses(readings)};
 }
 
-std::optional<ProcessModules> ReadNtProcess(DWORD processId)
+ProcessReading ReadNtProcess(DWORD processId)
 {
+    if (processId == 0) return {processId, ProcessReading::Result::Skipped, std::nullopt, std::nullopt};  // the idle process
     ProcessQueries& api = Seam<ProcessQueries>::Current();
+    const auto notRead = [&](ProcessReading::Result result) {
+        const Glimpse glimpse = GlimpseOf(processId);
+        if (glimpse.withoutUserModules) {
+            return ProcessReading{processId, ProcessReading::Result::Skipped, std::nullopt, std::nullopt};
+        }
+        return ProcessReading{processId, result, std::nullopt, glimpse.startTime};
+    };
     const UniqueHandle process = api.OpenProcess(kQueryAndReadAccess, processId);
-    if (!process) return std::nullopt;
+    if (!process) {
+        return notRead(GetLastError() == ERROR_ACCESS_DENIED ? ProcessReading::Result::Refused
+                                                             : ProcessReading::Result::Failed);
+    }
     // The program's path as terminate reads it, which tells by it whether the id still runs the program.
     std::optional<std::wstring> program = ProgramPathOf(api, process.get());
-    if (!program) return std::nullopt;
-    std::optional<std::vector<std::wstring>> modules = ModulePathsOf(process.get(), processId);
-    if (!modules) return std::nullopt;
-    return ProcessModules{processId, std::move(*program), StartTimeOf(api, process.get()), std::move(*modules)};
+    std::optional<std::vector<std::wstring>> modules;
+    if (program) modules = ModulePathsOf(process.get(), processId);
+    if (!modules) return notRead(ProcessReading::Result::Failed);
+    return {processId, ProcessReading::Result::Read,
+            ProcessModules{processId, std::move(*program), StartTimeOf(api, process.get()), std::move(*modules)},
+            std::nullopt};
 }
 
 std::optional<std::vector<std::wstring>> ModulePathsOf(HANDLE process, DWORD processId)

@@ -9,15 +9,30 @@
 
 #include "ModuleSearch.h"
 #include "ProcessModules.h"
+#include "SearchOutcome.h"
 
-// Walks every running process, however many run; reports a failed listing with a
-// message box, and skips every process it cannot examine.
-void WalkNtProcesses(const SearchRun& run);
+// Walks every running process, however many run, and says which of them it could not
+// examine; reports a failed listing with a message box.
+SearchOutcome WalkNtProcesses(const SearchRun& run);
 
-// Reads one process: its program's path, its start time and its modules; nullopt when
-// it cannot be examined (it cannot be opened, its program's path or its modules cannot
-// be read, or its module list keeps changing).
-std::optional<ProcessModules> ReadNtProcess(DWORD processId);
+// What reading one process gave.
+struct ProcessReading {
+    enum class Result {
+        Read,      // `modules` holds what it has loaded
+        Skipped,   // nothing to read: the idle process, or one without user-mode modules
+        Refused,   // the process may not be opened with these rights
+        Failed,    // it could be opened, but not read (one still starting, say)
+    };
+    DWORD processId = 0;
+    Result result = Result::Skipped;
+    std::optional<ProcessModules> modules;
+    // Where it was not read: when it started, as far as the least rights tell.
+    std::optional<std::uint64_t> startTime;
+};
+
+// Reads one process: its program's path, its start time and its modules (read when
+// none of them fails, and its module list stops changing).
+ProcessReading ReadNtProcess(DWORD processId);
 
 // The full path of every module of an open process, in load order, each once, however
 // many it has and however long their paths; nullopt when they cannot be listed.

@@ -30,7 +30,6 @@ public:
         return MsgWaitForMultipleObjects(count, processes, FALSE, milliseconds,
                                          QS_PAINT | QS_SENDMESSAGE | QS_MOUSEMOVE);
     }
-    ULONGLONG Now() override { return GetTickCount64(); }
 };
 
 }  // namespace

@@ -3,9 +3,9 @@
 
 #include "platform/Seam.h"
 
-// The calls that end processes and watch them end, and the clock their waits are
-// counted on: a seam, so that tests can have a process marked critical, processes that
-// take their time to end, or more of them than one wait takes.
+// The calls that end processes and watch them end: a seam, so that tests can have a
+// process marked critical, processes that take their time to end, or more of them than
+// one wait takes.
 class ProcessControl {
 public:
     virtual ~ProcessControl() = default;
@@ -20,8 +20,6 @@ public:
     // sent to it (WAIT_OBJECT_0 + count); WAIT_TIMEOUT when neither came. At most
     // MAXIMUM_WAIT_OBJECTS - 1 processes.
     virtual DWORD WaitForEndOrMessages(const HANDLE* processes, DWORD count, DWORD milliseconds) = 0;
-    // Milliseconds on the clock the waits are counted on.
-    virtual ULONGLONG Now() = 0;
 };
 template <>
 ProcessControl& Seam<ProcessControl>::Default();

@@ -2,6 +2,7 @@
 
 #include <psapi.h>
 
+#include "platform/SystemFunction.h"
 #include "platform/text/TextOperations.h"
 
 namespace {
@@ -34,6 +35,34 @@ public:
         FILETIME created{}, exited{}, kernel{}, user{};
         if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) return false;
         *time = (std::uint64_t{created.dwHighDateTime} << 32) | created.dwLowDateTime;
+        return true;
+    }
+    bool HasEnvironmentBlock(HANDLE process, bool* present) override
+    {
+        struct BasicInformation {  // PROCESS_BASIC_INFORMATION
+            LONG exitStatus;
+            void* environmentBlock;
+            ULONG_PTR affinityMask, basePriority, processId, parentProcessId;
+        } information{};
+        using QueryFn = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
+        static const auto query = SystemFunction<QueryFn>(L"ntdll.dll", "NtQueryInformationProcess");
+        constexpr int kProcessBasicInformation = 0;
+        if (query == nullptr || query(process, kProcessBasicInformation, &information, sizeof information, nullptr) < 0) {
+            return false;
+        }
+        *present = information.environmentBlock != nullptr;
+        return true;
+    }
+    bool IsProtected(HANDLE process, bool* isProtected) override
+    {
+        // GetProcessInformation's ProcessProtectionLevelInfo comes with Windows 8.1.
+        using GetInformationFn = BOOL(WINAPI*)(HANDLE, int, void*, DWORD);
+        static const auto get = SystemFunction<GetInformationFn>(L"kernel32.dll", "GetProcessInformation");
+        constexpr int kProcessProtectionLevelInfo = 7;
+        constexpr DWORD kProtectionLevelNone = 0xFFFFFFFE;
+        DWORD level = kProtectionLevelNone;
+        if (get == nullptr || !get(process, kProcessProtectionLevelInfo, &level, sizeof level)) return false;
+        *isProtected = level != kProtectionLevelNone;
         return true;
     }
 };

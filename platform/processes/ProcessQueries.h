@@ -28,12 +28,21 @@ public:
     virtual bool ImageName(HANDLE process, wchar_t* buffer, DWORD* size) = 0;
     // GetProcessTimes' creation time, in 100-nanosecond units since 1601.
     virtual bool StartTime(HANDLE process, std::uint64_t* time) = 0;
+    // Whether the process has a process environment block, where its user-mode modules
+    // are listed: the System process and the minimal processes (Registry, Memory
+    // Compression) have none. False when that cannot be read.
+    virtual bool HasEnvironmentBlock(HANDLE process, bool* present) = 0;
+    // Whether the process is protected (a process of the system or of an anti-malware
+    // service); false where the platform cannot tell (before Windows 8.1).
+    virtual bool IsProtected(HANDLE process, bool* isProtected) = 0;
 };
 template <>
 ProcessQueries& Seam<ProcessQueries>::Default();
 
 // The access the module search needs: PROCESS_QUERY_INFORMATION | PROCESS_VM_READ.
 inline constexpr DWORD kQueryAndReadAccess = 0x410;
+// The least access: the image name, the start time, the environment block, the protection.
+inline constexpr DWORD kLimitedQueryAccess = PROCESS_QUERY_LIMITED_INFORMATION;
 
 // Each helper below gives up, as if the call had failed, when the answer keeps growing
 // past what it has made room for.

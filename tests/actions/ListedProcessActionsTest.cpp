@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <atomic>
 #include <map>
 #include <thread>
 
@@ -39,12 +40,12 @@ public:
     DWORD WaitForEndOrMessages(const HANDLE* processes, DWORD count, DWORD ms) override
     {
         const DWORD result = real().WaitForEndOrMessages(processes, count, std::min<DWORD>(ms, 100));
-        if (result == WAIT_TIMEOUT) skipped += ms;
+        if (result == WAIT_TIMEOUT) now += ms;
         return result;
     }
-    ULONGLONG Now() override { return real().Now() + skipped; }
     DWORD critical = 0, undying = 0;
-    ULONGLONG skipped = 0;
+    std::atomic<ULONGLONG> now{0};
+    SkippingClock clock{now};
 };
 
 void WriteBytes(const std::wstring& path, const std::string& bytes) { std::ofstream(std::filesystem::path(path)) << bytes; }

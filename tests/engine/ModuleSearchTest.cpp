@@ -2,12 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <filesystem>
+#include <map>
+#include <set>
 
 #include "fixtures/FakeSeams.h"
 #include "fixtures/HelperProcess.h"
 #include "platform/processes/OwnProcess.h"
 #include "search/NtProcessWalk.h"
+#include "search/ProcessEntryKey.h"
 
 namespace {
 
@@ -24,10 +28,12 @@ bool DebugPrivilegeEnabled()
 
 }  // namespace
 
-TEST(NtProcessWalk, SkipsWhatItCannotExamineSilentlyAndReportsAFailedListingAfterAskingForTheDebugPrivilege)
+TEST(NtProcessWalk, WhatItCannotExamineGivesNoRowNoMessageButIsCountedAndAFailedListingIsShown)
 {
     FailingProcessQueries api;
-    FailingSnapshots noSnapshots;  // every path read through `api`
+    FailingSnapshots noSnapshots(true);  // every module path read through `api`
+    std::atomic<ULONGLONG> now{0};
+    SkippingClock clock(now);  // the failures are read again at once
     ObservedMessageBoxes boxes;
     ScratchFolder folder;
     const std::wstring module = folder.AddModule(ModuleKind::NoVersion, L"nt_xq17.dll");
@@ -40,6 +46,11 @@ TEST(NtProcessWalk, SkipsWhatItCannotExamineSilentlyAndReportsAFailedListingAfte
               (std::multiset<Row>{{examined.Id(), L"vennick_test_helper.exe", L"---", module, examined.Program()}}))
         << "a handle listed twice counts once";
     EXPECT_TRUE(boxes.shown.empty());
+    MemoryResultsList rows;
+    const std::vector<UnexaminedProcess> unexamined = SearchModule(rows, L"nt_xq17.dll", MatchMode::EndsWith).unexamined;
+    const std::wstring helper = L"vennick_test_helper.exe";
+    EXPECT_EQ(unexamined, (std::vector<UnexaminedProcess>{{unopenable.Id(), helper}, {unlistable.Id(), helper}}))
+        << "named from the process snapshot: even the least rights read no image name";
     // Unreadable module paths match the empty specification only: a row a module; the program's comes from the process.
     const std::multiset<Row> all = SearchRows(L"");
     const auto rowsOf = [&](DWORD id) {
@@ -55,6 +66,129 @@ TEST(NtProcessWalk, SkipsWhatItCannotExamineSilentlyAndReportsAFailedListingAfte
     ASSERT_TRUE(EnableDebugPrivilege(false) && !DebugPrivilegeEnabled());
     EXPECT_TRUE(SearchRows(L"nt_xq17.dll").empty());
     EXPECT_TRUE(privilegeAtTheStart) << "asked for before the walk";
+}
+
+// Processes that answer as a machine's do to a program without elevation, on a clock whose time passes at once. Each
+// opens as an event of its own; one of them, once it answers, is read as the real helper it stands for.
+class AnsweringProcesses final : public SeamFake<ProcessQueries> {
+public:
+    enum class Kind { Refused, FailsTwice, KeepsFailing, Ended, WithoutUserModules };
+    explicit AnsweringProcesses(DWORD helper) : helper_(helper) {}
+    DWORD Add(Kind kind)
+    {
+        const DWORD id = 0x60000000 + 4 * static_cast<DWORD>(kinds.size());
+        kinds[id] = kind;
+        return id;
+    }
+    bool ListProcesses(DWORD* ids, DWORD bytes, DWORD* written) override
+    {
+        std::vector<DWORD> listed{helper_};
+        for (const auto& [id, kind] : kinds) {
+            if (kind != Kind::Ended || listings == 0) listed.push_back(id);  // an ended one is gone from later lists
+        }
+        ++listings;
+        *written = static_cast<DWORD>(std::min<std::size_t>(bytes / sizeof(DWORD), listed.size()) * sizeof(DWORD));
+        std::copy_n(listed.begin(), *written / sizeof(DWORD), ids);
+        return true;
+    }
+    UniqueHandle OpenProcess(DWORD access, DWORD id) override
+    {
+        if (!kinds.count(id) || (kinds[id] == Kind::FailsTwice && access == kQueryAndReadAccess && ++opens[id] > 2)) {
+            UniqueHandle process = real().OpenProcess(access, kinds.count(id) ? helper_ : id);
+            handles.erase(process.get());  // the value of an event closed since
+            return process;
+        }
+        const Kind kind = kinds[id];
+        const bool full = access == kQueryAndReadAccess;
+        if (kind == Kind::Ended || (full && kind != Kind::KeepsFailing && kind != Kind::FailsTwice)) {
+            SetLastError(kind == Kind::Ended ? ERROR_INVALID_PARAMETER : ERROR_ACCESS_DENIED);
+            return UniqueHandle();
+        }
+        UniqueHandle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+        handles[event.get()] = id;
+        return event;
+    }
+    bool ListModules(HANDLE process, HMODULE* modules, DWORD bytes, DWORD* needed) override
+    {
+        return !Fails(process) && real().ListModules(process, modules, bytes, needed);
+    }
+    DWORD ModuleFileName(HANDLE process, HMODULE module, wchar_t* buffer, DWORD capacity) override
+    {
+        return Fails(process) ? 0 : real().ModuleFileName(process, module, buffer, capacity);
+    }
+    bool ImageName(HANDLE process, wchar_t* buffer, DWORD* size) override
+    {
+        if (!handles.count(process)) return real().ImageName(process, buffer, size);
+        *size = static_cast<DWORD>(std::wstring(L"C:\\Apps\\answer.exe").copy(buffer, *size));
+        return true;
+    }
+    bool StartTime(HANDLE process, std::uint64_t* time) override
+    {
+        if (!handles.count(process)) return real().StartTime(process, time);
+        *time = handles[process];
+        return true;
+    }
+    bool HasEnvironmentBlock(HANDLE process, bool* present) override
+    {
+        if (!handles.count(process)) return real().HasEnvironmentBlock(process, present);
+        *present = kinds[handles[process]] != Kind::WithoutUserModules;
+        return true;
+    }
+    bool IsProtected(HANDLE, bool*) override { return false; }
+
+    std::map<DWORD, Kind> kinds;
+    std::map<DWORD, int> opens;
+    std::map<HANDLE, DWORD> handles;
+    int listings = 0;
+
+private:
+    // A process that was opened but whose modules cannot be read: an event, not a process.
+    bool Fails(HANDLE process)
+    {
+        if (!handles.count(process)) return false;
+        SetLastError(ERROR_NOACCESS);
+        return true;
+    }
+    DWORD helper_;
+};
+
+TEST(NtProcessWalk, CountsTheRunningProcessesItCouldNotExamineAndReadsAgainWhatMayStillBeStarting)
+{
+    ScratchFolder folder;
+    const HelperProcess helper({folder.AddModule(ModuleKind::NoVersion, L"answer_xq26.dll")});
+    FailingSnapshots noSnapshots(true);
+    std::atomic<ULONGLONG> now{0};
+    SkippingClock clock(now);
+    const auto search = [&] {
+        MemoryResultsList rows;
+        const SearchOutcome outcome = SearchModule(rows, L"answer_xq26.dll", MatchMode::EndsWith);
+        std::set<DWORD> processes;
+        for (std::size_t i = 0; i < rows.Count(); ++i) processes.insert(ProcessIdOfKey(rows.Row(i).processKey));
+        return std::pair(outcome.unexamined, processes);
+    };
+    {
+        AnsweringProcesses machine(helper.Id());
+        const DWORD refused = machine.Add(AnsweringProcesses::Kind::Refused);
+        const DWORD startsLate = machine.Add(AnsweringProcesses::Kind::FailsTwice);
+        const DWORD failing = machine.Add(AnsweringProcesses::Kind::KeepsFailing);
+        machine.Add(AnsweringProcesses::Kind::Ended);
+        machine.Add(AnsweringProcesses::Kind::WithoutUserModules);
+        const auto [unexamined, examined] = search();
+        EXPECT_EQ(unexamined, (std::vector<UnexaminedProcess>{{refused, L"answer.exe", true}, {failing, L"answer.exe"}}))
+            << "the ended one, the one without user-mode modules and the one that answered at last do not count";
+        EXPECT_EQ(examined, (std::set<DWORD>{helper.Id(), startsLate})) << "read once it answered";
+        EXPECT_EQ(machine.opens[startsLate], 3);
+        EXPECT_LE(now, 1'050u) << "the failures read again within one time bound";
+    }
+    now = 0;
+    AnsweringProcesses terminalServer(helper.Id());
+    for (int i = 0; i < 1500; ++i) {
+        terminalServer.Add(i < 700 ? AnsweringProcesses::Kind::Refused : AnsweringProcesses::Kind::KeepsFailing);
+    }
+    const auto [unexamined, examined] = search();
+    EXPECT_EQ(unexamined.size(), 1500u);
+    EXPECT_EQ(std::count_if(unexamined.begin(), unexamined.end(), [](auto& p) { return p.refused; }), 700);
+    EXPECT_LE(now, 1'050u) << "the same bound for 800 that keep failing";
 }
 
 TEST(ModuleSearch, ARowForEachMatchingModuleOfEveryProcessOf64Or32BitsLongAndNonLatinPathsWhole)
@@ -147,8 +281,10 @@ public:
     }
     UniqueHandle OpenProcess(DWORD access, DWORD id) override
     {
-        opened.push_back(id);
-        return id == helper_ ? real().OpenProcess(access, id) : UniqueHandle();
+        if (access == kQueryAndReadAccess) opened.push_back(id);
+        if (id == helper_) return real().OpenProcess(access, id);
+        SetLastError(ERROR_ACCESS_DENIED);
+        return UniqueHandle();
     }
     bool ListModules(HANDLE, HMODULE* modules, DWORD bytes, DWORD* needed) override
     {
@@ -169,6 +305,8 @@ public:
     }
     bool ImageName(HANDLE process, wchar_t* buffer, DWORD* size) override { return real().ImageName(process, buffer, size); }
     bool StartTime(HANDLE process, std::uint64_t* time) override { return real().StartTime(process, time); }
+    bool HasEnvironmentBlock(HANDLE process, bool* present) override { return real().HasEnvironmentBlock(process, present); }
+    bool IsProtected(HANDLE process, bool* isProtected) override { return real().IsProtected(process, isProtected); }
     std::vector<DWORD> ids, opened;
     const std::wstring longPath = L"C:\\" + std::wstring(1483, L'p') + L"\\long_xq22.dll";
 

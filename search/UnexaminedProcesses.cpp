@@ -1,0 +1,73 @@
+#include "UnexaminedProcesses.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "platform/processes/ProcessQueries.h"
+#include "platform/processes/ToolHelp.h"
+#include "platform/text/TextOperations.h"
+
+namespace {
+
+// The program's file name of every process, from one process snapshot; empty when it fails.
+std::unordered_map<DWORD, std::wstring> ProgramNamesFromSnapshot()
+{
+    ToolHelp& toolHelp = Seam<ToolHelp>::Current();
+    std::unordered_map<DWORD, std::wstring> names;
+    const UniqueSnapshotHandle snapshot = toolHelp.CreateSnapshot(TH32CS_SNAPPROCESS, 0);
+    if (!snapshot) return names;
+    PROCESSENTRY32W record{};
+    record.dwSize = sizeof record;
+    for (bool more = toolHelp.FirstProcess(snapshot.get(), record); more;
+         more = toolHelp.NextProcess(snapshot.get(), record)) {
+        names[record.th32ProcessID] = FileNameOf(StringFromBuffer(record.szExeFile, std::size(record.szExeFile)));
+    }
+    return names;
+}
+
+}  // namespace
+
+Glimpse GlimpseOf(DWORD processId)
+{
+    ProcessQueries& api = Seam<ProcessQueries>::Current();
+    Glimpse glimpse;
+    const UniqueHandle process = api.OpenProcess(kLimitedQueryAccess, processId);
+    if (!process) return glimpse;
+    glimpse.startTime = StartTimeOf(api, process.get());
+    bool present = true;
+    glimpse.withoutUserModules = api.HasEnvironmentBlock(process.get(), &present) && !present;
+    bool isProtected = false;
+    glimpse.isProtected = api.IsProtected(process.get(), &isProtected) && isProtected;
+    if (const std::optional<std::wstring> program = ProgramPathOf(api, process.get())) {
+        glimpse.programName = FileNameOf(*program);
+    }
+    return glimpse;
+}
+
+std::vector<UnexaminedProcess> UnexaminedProcesses(const std::vector<ProcessReading>& readings)
+{
+    std::vector<UnexaminedProcess> unexamined;
+    std::optional<std::optional<std::vector<DWORD>>> running;  // a fresh process list, read once when needed
+    std::optional<std::unordered_map<DWORD, std::wstring>> snapshotNames;
+    for (const ProcessReading& reading : readings) {
+        const bool refused = reading.result == ProcessReading::Result::Refused;
+        if (!refused && reading.result != ProcessReading::Result::Failed) continue;
+        if (reading.processId == GetCurrentProcessId()) continue;
+        const Glimpse now = GlimpseOf(reading.processId);
+        if (now.withoutUserModules) continue;
+        bool stillRuns = reading.startTime && now.startTime && *reading.startTime == *now.startTime;
+        if (!reading.startTime || !now.startTime) {
+            if (!running) running = RunningProcessIds(Seam<ProcessQueries>::Current());
+            // A list that cannot be read proves nothing: the process may still run.
+            stillRuns = !*running || std::count((*running)->begin(), (*running)->end(), reading.processId) > 0;
+        }
+        if (!stillRuns) continue;
+        std::wstring name = now.programName;
+        if (name.empty()) {
+            if (!snapshotNames) snapshotNames = ProgramNamesFromSnapshot();
+            name = (*snapshotNames)[reading.processId];
+        }
+        unexamined.push_back({reading.processId, std::move(name), refused, now.isProtected});
+    }
+    return unexamined;
+}

@@ -81,3 +81,5 @@ using UniqueHicon = UniqueResource<resource_traits::NullIsNone<HICON, &DestroyIc
 using UniqueGdiObject = UniqueResource<resource_traits::NullIsNone<HGDIOBJ, &DeleteObject>>;
 using UniqueLocalMemory = UniqueResource<resource_traits::NullIsNone<void*, &LocalFree>>;
 using UniqueLibrary = UniqueResource<resource_traits::NullIsNone<HMODULE, &FreeLibrary>>;
+using UniqueGlobalMemory = UniqueResource<resource_traits::NullIsNone<HGLOBAL, &GlobalFree>>;
+using UniqueMenu = UniqueResource<resource_traits::NullIsNone<HMENU, &DestroyMenu>>;

@@ -6,3 +6,20 @@
 // first quoted part, or runs to the first blank or tab; the blanks and tabs after it
 // only separate it and are not part of the text.
 std::wstring CommandLineArguments(std::wstring_view commandLine);
+
+// What the command line asks for. Switches come first, each followed by a blank; what
+// follows them, trimmed of blanks and of one pair of quotes around the whole, is the
+// module specification. A switch holds a "/", which no file name can.
+//   /contains   search with the contains test, as with Ctrl held
+//   /elevated   started by the offer to check every process with full rights: the
+//               specification follows exactly as it was searched, and the offer is
+//               never made again
+struct StartRequest {
+    std::wstring specification;
+    bool contains = false;
+    bool fromOffer = false;
+};
+StartRequest ParseCommandLine(std::wstring_view arguments);
+
+// The arguments that start the copy with full rights, searching as the last search did.
+std::wstring OfferArguments(std::wstring_view specification, bool contains);

@@ -1,21 +1,32 @@
 #include "MainWindow.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
 
 #include <utility>
 
 #include "KeyShortcuts.h"
 #include "KeyboardState.h"
 #include "MessageLoop.h"
+#include "StatusTexts.h"
+#include "UnexaminedBox.h"
+#include "actions/ActionTexts.h"
 #include "actions/ListedProcessActions.h"
 #include "platform/AppIdentity.h"
 #include "platform/HostEnvironment.h"
 #include "platform/SystemError.h"
+#include "platform/files/FileNames.h"
+#include "platform/processes/OwnProcess.h"
+#include "platform/shell/Elevation.h"
 #include "platform/text/TextOperations.h"
 #include "platform/tray/TrayTooltip.h"
 #include "platform/ui/AboutBox.h"
+#include "platform/ui/Clipboard.h"
 #include "platform/ui/ContainerWindows.h"
 #include "platform/ui/Dpi.h"
+#include "platform/ui/ErrorReports.h"
 #include "platform/ui/Gdi.h"
 #include "platform/ui/MessageBoxes.h"
 #include "platform/ui/UserFeedback.h"
@@ -29,6 +40,7 @@ namespace {
 constexpr const wchar_t* kWindowClass = L"VennickMain";
 constexpr UINT_PTR kCommandLineTimer = 1;
 constexpr UINT kCommandLineTimerPeriodMs = 1;
+constexpr UINT kCopyCommand = 1;
 
 }  // namespace
 
@@ -79,12 +91,18 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ENDSESSION: OnEndSession(wParam != FALSE); return 0;
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); return 0;
     case WM_NOTIFY: OnNotify(*reinterpret_cast<const NMHDR*>(lParam)); return 0;
+    case WM_CONTEXTMENU:
+        if (OnContextMenu(reinterpret_cast<HWND>(wParam), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) return 0;
+        break;
     case DM_GETDEFID: return MAKELRESULT(static_cast<int>(shownDefault_), DC_HASDEFID);
     case WM_TIMER:
         if (wParam == kCommandLineTimer) OnCommandLineTimer();
         return 0;
     case WM_CTLCOLORSTATIC:
-        if (reinterpret_cast<HWND>(lParam) != ControlHandle(Control::Label)) break;
+        if (reinterpret_cast<HWND>(lParam) != ControlHandle(Control::Label) &&
+            reinterpret_cast<HWND>(lParam) != ControlHandle(Control::Status)) {
+            break;
+        }
         return OnLabelColor(reinterpret_cast<HDC>(wParam));
     case WM_SYSCOLORCHANGE:
     case WM_THEMECHANGED: OnColorsChanged(message, wParam, lParam); return 0;
@@ -108,6 +126,8 @@ void MainWindow::OnCreate()
     ClipChildrenOfContainerWindows();
     results_->CreateColumns(layout_.Dpi());
     tray_.Attach(Handle(), LoadTrayIcon(kProgramIcon));
+    // Elevated, the window still hears an Explorer that restarts with the user's rights.
+    Seam<Elevation>::Current().AllowMessageFromFewerRights(Handle(), RegisterWindowMessageW(L"TaskbarCreated"));
     if (IsDebuggerAttached()) {
         SetWindowTextW(ControlHandle(Control::SpecificationBox), main_window::kSampleSpecification);
     }
@@ -148,15 +168,15 @@ void MainWindow::OnEndSession(bool ending)
 
 void MainWindow::ApplyCommandLine()
 {
-    if (commandLine_.empty()) return;
-    SetWindowTextW(ControlHandle(Control::SpecificationBox), TrimBlanksAndQuotes(commandLine_).c_str());
+    if (!hasCommandLine_) return;
+    SetWindowTextW(ControlHandle(Control::SpecificationBox), start_.specification.c_str());
     if (!SetTimer(Handle(), kCommandLineTimer, kCommandLineTimerPeriodMs, nullptr)) ThrowLastError(L"SetTimer");
 }
 
 void MainWindow::OnCommandLineTimer()
 {
     KillTimer(Handle(), kCommandLineTimer);  // one search per run
-    OnSearchClicked();
+    OnSearchClicked(start_.contains);
 }
 
 void MainWindow::OnPaint()
@@ -172,6 +192,10 @@ void MainWindow::OnPaint()
     SetDCBrushColor(dc, GetSysColor(COLOR_BTNFACE));
     SetDCPenColor(dc, GetSysColor(COLOR_BTNTEXT));
     Rectangle(dc, band.left, band.top, band.right, band.bottom);
+    // The status band over it, as a status bar: its line on top only.
+    const RECT status = layout_.PixelRect(main_window::kStatusBand);
+    SetDCPenColor(dc, GetSysColor(COLOR_BTNSHADOW));
+    Rectangle(dc, status.left - 1, status.top, status.right + 1, status.bottom + 1);
 }
 
 LRESULT MainWindow::OnLabelColor(HDC dc)
@@ -241,6 +265,17 @@ void MainWindow::OnKeyDown(int& keyCode, int shift)
     case WindowShortcut::PressDefaultButton: press(ControlHandle(DefaultButton())); break;
     case WindowShortcut::PressSearch: press(ControlHandle(Control::SearchButton)); break;
     case WindowShortcut::Ignore: keyCode = 0; break;
+    // Elsewhere (the module specification box) Ctrl+C and Ctrl+A keep their own meaning.
+    case WindowShortcut::CopyRows:
+        if (GetFocus() != results_->Handle()) break;
+        keyCode = 0;
+        OnCopyRows();
+        break;
+    case WindowShortcut::SelectAllRows:
+        if (GetFocus() != results_->Handle()) break;
+        keyCode = 0;
+        results_->View().SelectAllItems();
+        break;
     case WindowShortcut::None: break;
     }
 }
@@ -288,29 +323,98 @@ void MainWindow::OnCommand(int id, int code, HWND control)
         case Control::TerminateButton: TerminateListedProcesses(*results_); break;
         case Control::RelaunchButton: RelaunchListedPrograms(*results_, Handle()); break;
         case Control::SaveBatchButton: SaveRestartBatch(*results_, Handle()); break;
+        case Control::UnexaminedButton: OnUnexaminedClicked(); break;
+        case Control::ElevateButton: OnElevateClicked(); break;
         default: break;
         }
     }
     if (std::exchange(closePending_, false)) PostMessageW(Handle(), WM_CLOSE, 0, 0);
 }
 
-void MainWindow::OnSearchClicked()
+void MainWindow::OnSearchClicked(bool contains)
 {
     {
         const WaitCursor wait;
         const bool ctrlHeld = (Seam<KeyboardState>::Current().ShiftMask(KeyMoment::Now) & kCtrlMask) != 0;
         results_->Clear();
-        const std::wstring specification = ControlText(Control::SpecificationBox);
+        ClearStatusBand();
+        searchedSpecification_ = ControlText(Control::SpecificationBox);
+        searchedMode_ = contains || ctrlHeld ? MatchMode::Contains : MatchMode::EndsWith;
         {
             const ListViewRedrawSuspended quiet(results_->Handle());
-            SearchModule(*results_, specification, ctrlHeld ? MatchMode::Contains : MatchMode::EndsWith);
+            searchOutcome_ = SearchModule(*results_, searchedSpecification_, searchedMode_);
         }
         const bool found = results_->Count() > 0;
         EnableControl(Control::TerminateButton, found);
         EnableControl(Control::RelaunchButton, found);
         EnableControl(Control::SaveBatchButton, found);
+        ShowSearchOutcome();
     }
     DefaultBeep();
+}
+
+// Empty before the first search, and again as a search starts, as the list is.
+void MainWindow::ClearStatusBand()
+{
+    SetWindowTextW(ControlHandle(Control::Status), L"");
+    ShowControl(Control::UnexaminedButton, false);
+    ShowControl(Control::ElevateButton, false);
+}
+
+void MainWindow::ShowSearchOutcome()
+{
+    const std::size_t unexamined = searchOutcome_.unexamined.size();
+    const std::wstring summary = SearchSummary(results_->Count(), ProcessCount(*results_), unexamined);
+    SetWindowTextW(ControlHandle(Control::Status), summary.c_str());
+    ShowControl(Control::UnexaminedButton, unexamined > 0);
+    // The copy this offer started never makes it again: where full rights see no more, it cannot loop.
+    const bool refused = std::any_of(searchOutcome_.unexamined.begin(), searchOutcome_.unexamined.end(),
+                                     [](const UnexaminedProcess& process) { return process.refused; });
+    ShowControl(Control::ElevateButton, refused && !start_.fromOffer && !Seam<Elevation>::Current().IsElevated());
+}
+
+void MainWindow::OnUnexaminedClicked() { ShowUnexaminedBox(Handle(), UnexaminedList(searchOutcome_.unexamined)); }
+
+// The same search once more, by a copy of the program with full rights, in this one's place.
+void MainWindow::OnElevateClicked()
+{
+    results_->SaveColumnWidths(layout_.Dpi());
+    const std::wstring program = OwnProgramPath();
+    const DWORD started = Seam<Elevation>::Current().StartElevated(
+        Handle(), program, OfferArguments(searchedSpecification_, searchedMode_ == MatchMode::Contains),
+        CurrentDirectory());
+    if (started == ERROR_SUCCESS) {
+        SendMessageW(Handle(), WM_CLOSE, 0, 0);
+        return;
+    }
+    if (started == ERROR_CANCELLED) return;  // the user said no
+    ReportSystemError(started, MB_ICONSTOP, action_texts::RelaunchFailure(program));
+}
+
+void MainWindow::OnCopyRows()
+{
+    const std::vector<int> selected = results_->View().SelectedItems();
+    if (selected.empty()) return;
+    const std::vector<std::size_t> rows(selected.begin(), selected.end());
+    if (!PutTextOnClipboard(Handle(), RowsAsText(*results_, rows))) {
+        ReportSystemError(GetLastError(), MB_ICONSTOP, L"Не удаётся скопировать строки в буфер обмена.");
+    }
+}
+
+// The list's own menu: «Копировать», with the mouse or the keyboard (the menu key, Shift+F10).
+bool MainWindow::OnContextMenu(HWND from, POINT at)
+{
+    if (from != results_->Handle()) return false;
+    if (at.x == -1 && at.y == -1) at = results_->View().KeyboardMenuPoint();
+    const UniqueMenu menu(CreatePopupMenu());
+    if (!menu) ThrowLastError(L"CreatePopupMenu");
+    const UINT state = results_->View().SelectedItems().empty() ? MF_GRAYED : MF_ENABLED;
+    AppendMenuW(menu.get(), MF_STRING | state, kCopyCommand, L"Копировать\tCtrl+C");
+    if (TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, Handle(), nullptr) ==
+        static_cast<BOOL>(kCopyCommand)) {
+        OnCopyRows();
+    }
+    return true;
 }
 
 void MainWindow::OnSpecificationChanged()
@@ -330,6 +434,14 @@ void MainWindow::OnNotify(const NMHDR& notification)
     if (notification.code == NM_SETFOCUS && notification.hwndFrom == results_->Handle()) {
         ShowAsDefault(main_window::kDefaultButton);
     }
+}
+
+void MainWindow::ShowControl(Control control, bool show)
+{
+    const HWND handle = ControlHandle(control);
+    // Keyboard focus on a hidden control would be lost: it goes to the box instead.
+    if (!show && GetFocus() == handle) SetFocus(ControlHandle(Control::SpecificationBox));
+    ShowWindow(handle, show ? SW_SHOWNA : SW_HIDE);
 }
 
 void MainWindow::EnableControl(Control control, bool enable)

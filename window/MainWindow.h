@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "CommandLine.h"
 #include "MainWindowDesign.h"
 #include "MainWindowLayout.h"
 #include "ResultsListView.h"
@@ -11,6 +12,8 @@
 #include "platform/shell/ComApartment.h"
 #include "platform/ui/Window.h"
 #include "platform/ui/WindowIcons.h"
+#include "search/ModuleMatch.h"
+#include "search/SearchOutcome.h"
 
 // The program's one window: the module specification box, the search button, the results
 // list and the three action buttons. All of its state lives here; its window procedure
@@ -18,7 +21,10 @@
 class MainWindow final : public Window {
 public:
     // `commandLine`: the text after the program's name (CommandLineArguments).
-    explicit MainWindow(std::wstring commandLine = L"") : commandLine_(std::move(commandLine)) {}
+    explicit MainWindow(const std::wstring& commandLine = L"")
+        : start_(ParseCommandLine(commandLine)), hasCommandLine_(!commandLine.empty())
+    {
+    }
     ~MainWindow() override
     {
         tray_.Detach();
@@ -59,7 +65,12 @@ private:
     void OnColorsChanged(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(int id, int code, HWND control);
     void OnNotify(const NMHDR& notification);
-    void OnSearchClicked();
+    bool OnContextMenu(HWND from, POINT at);  // true when it was the list's
+    // `contains`: the contains test whatever the keyboard says (the command line's /contains).
+    void OnSearchClicked(bool contains = false);
+    void OnUnexaminedClicked();
+    void OnElevateClicked();
+    void OnCopyRows();
     void OnSpecificationChanged();
     void OnSpecificationFocused();
     void OnCommandLineTimer();
@@ -72,10 +83,19 @@ private:
     // Draws the button Enter presses as the default, and no other.
     void ShowAsDefault(main_window::Control button);
     void EnableControl(main_window::Control control, bool enable);
+    void ShowControl(main_window::Control control, bool show);
+    // What the last search found and could not examine, in the status band.
+    void ClearStatusBand();
+    void ShowSearchOutcome();
     std::wstring ControlText(main_window::Control control) const;
 
     ComApartment apartment_;  // first in, last out: it outlives the window
-    std::wstring commandLine_;
+    StartRequest start_;
+    bool hasCommandLine_;
+    // The last search: what it looked for, and what it could not examine.
+    std::wstring searchedSpecification_;
+    MatchMode searchedMode_ = MatchMode::EndsWith;
+    SearchOutcome searchOutcome_;
     MainWindowLayout layout_;
     TrayMinimizer tray_;
     WindowIcons icons_;

@@ -7,7 +7,8 @@ namespace main_window {
 
 inline constexpr const wchar_t* kCaption = L"Vennick";
 inline constexpr int kClientWidthTwips = 7455;
-inline constexpr int kClientHeightTwips = 5955;
+// 5955 for the controls above the status band, 480 for the band.
+inline constexpr int kClientHeightTwips = 6435;
 
 // The window's font, used by every control.
 inline constexpr const wchar_t* kFontFace = L"Tahoma";
@@ -34,6 +35,9 @@ enum class Control : int {
     SaveBatchButton,
     TerminateButton,
     RelaunchButton,
+    Status,            // the status band: what the last search found and could not examine
+    UnexaminedButton,  // shown when some process could not be examined: lists them
+    ElevateButton,     // shown without elevation when some process refused: searches again with full rights
 };
 
 struct ControlDesign {
@@ -50,14 +54,20 @@ inline constexpr ControlDesign kControls[] = {
     {Control::SaveBatchButton, L"Сохранить BAT", {3000, 5400, 1575, 435}},
     {Control::TerminateButton, L"Завершить", {4680, 5400, 1275, 435}},
     {Control::RelaunchButton, L"Запустить", {6060, 5400, 1275, 435}},
+    {Control::Status, L"", {120, 5970, 4335, 450}},
+    {Control::UnexaminedButton, L"Подробнее…", {4560, 6015, 1095, 375}},
+    {Control::ElevateButton, L"Проверить все", {5760, 6015, 1575, 375}},
 };
 
 // Enter presses it when the focus is on no other button.
 inline constexpr Control kDefaultButton = Control::SearchButton;
 
 // The band behind the label: button-face fill, one-pixel button-text outline; only its
-// right-hand edge falls inside the client area.
+// right-hand edge falls inside the client area above the status band.
 inline constexpr TwipRect kBackgroundBand = {-60, -60, 2295, 6195};
+
+// The status band along the bottom: button-face fill under a one-pixel button-shadow line.
+inline constexpr TwipRect kStatusBand = {0, 5955, 7455, 480};
 
 struct ColumnDesign {
     const wchar_t* header;

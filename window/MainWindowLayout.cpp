@@ -12,7 +12,7 @@ namespace {
 
 struct ControlKind {
     const wchar_t* windowClass;
-    DWORD style;
+    DWORD style;  // without WS_VISIBLE: shown when it has something to offer
     DWORD exStyle;
 };
 
@@ -21,14 +21,18 @@ ControlKind KindOf(Control control)
     // BS_NOTIFY: the window hears when a button gets the focus, however it got it.
     constexpr DWORD kButton = WS_TABSTOP | WS_DISABLED | BS_NOTIFY | BS_PUSHBUTTON;
     switch (control) {
-    case Control::Label: return {WC_STATICW, SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};  // clipped, never a second line
-    case Control::SpecificationBox: return {WC_EDITW, WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
-    case Control::SearchButton: return {WC_BUTTONW, WS_TABSTOP | WS_DISABLED | BS_NOTIFY | BS_DEFPUSHBUTTON, 0};
+    case Control::Label: return {WC_STATICW, WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};  // never a second line
+    case Control::Status: return {WC_STATICW, WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0};  // two lines when it needs them
+    case Control::SpecificationBox: return {WC_EDITW, WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case Control::SearchButton:
+        return {WC_BUTTONW, WS_VISIBLE | WS_TABSTOP | WS_DISABLED | BS_NOTIFY | BS_DEFPUSHBUTTON, 0};
     case Control::ResultsList:
-        return {WC_LISTVIEWW, WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE};
+        return {WC_LISTVIEWW, WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE};
     case Control::SaveBatchButton:
     case Control::TerminateButton:
-    case Control::RelaunchButton: return {WC_BUTTONW, kButton, 0};
+    case Control::RelaunchButton: return {WC_BUTTONW, WS_VISIBLE | kButton, 0};
+    case Control::UnexaminedButton:
+    case Control::ElevateButton: return {WC_BUTTONW, WS_TABSTOP | BS_NOTIFY | BS_PUSHBUTTON, 0};
     }
     throw ProgramError(L"Unknown control.");
 }
@@ -42,11 +46,13 @@ void MainWindowLayout::CreateControls(HWND window)
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     for (const main_window::ControlDesign& design : main_window::kControls) {
         const ControlKind kind = KindOf(design.id);
-        const HWND control = CreateWindowExW(kind.exStyle, kind.windowClass, design.caption,
-                                             WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, window,
+        const HWND control = CreateWindowExW(kind.exStyle, kind.windowClass, design.caption, WS_CHILD | kind.style, 0,
+                                             0, 0, 0, window,
                                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), instance, nullptr);
         if (control == nullptr) ThrowLastError(L"CreateWindowEx");
     }
+    // The system's shield: the button asks for full rights.
+    SendMessageW(GetDlgItem(window, static_cast<int>(Control::ElevateButton)), BCM_SETSHIELD, 0, TRUE);
 }
 
 RECT MainWindowLayout::PixelRect(const main_window::TwipRect& place) const

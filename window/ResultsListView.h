@@ -15,6 +15,7 @@ public:
     explicit ResultsListView(HWND listView) : view_(listView) {}
 
     HWND Handle() const { return view_.Handle(); }
+    ListView& View() { return view_; }
 
     // The columns with their stored widths (the design's where none is stored) and the
     // list's extended styles, at `dpi`.

@@ -2,8 +2,19 @@
 
 #include <shellapi.h>
 
+#include "Elevation.h"
+
 bool StartProgram(HWND owner, const std::wstring& program, const std::wstring& workingFolder)
 {
+    // An elevated program starts the user's programs as the user would, not elevated too.
+    Elevation& elevation = Seam<Elevation>::Current();
+    if (elevation.IsElevated()) {
+        const DWORD started = elevation.StartThroughDesktop(program, workingFolder);
+        if (started != ERROR_NOT_SUPPORTED) {
+            SetLastError(started);
+            return started == ERROR_SUCCESS;
+        }
+    }
     SHELLEXECUTEINFOW start{};
     start.cbSize = sizeof start;
     // FLAG_NO_UI: the program reports a failure itself; the shell's own box would come

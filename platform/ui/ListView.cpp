@@ -74,6 +74,37 @@ std::wstring ListView::ItemText(int index, int subItem) const
 
 void ListView::DeleteAllItems() { SendMessageW(handle_, LVM_DELETEALLITEMS, 0, 0); }
 
+std::vector<int> ListView::SelectedItems() const
+{
+    std::vector<int> items;
+    for (int item = -1;;) {
+        item = static_cast<int>(SendMessageW(handle_, LVM_GETNEXTITEM, static_cast<WPARAM>(item), LVNI_SELECTED));
+        if (item < 0) return items;
+        items.push_back(item);
+    }
+}
+
+void ListView::SelectAllItems()
+{
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED;
+    item.state = LVIS_SELECTED;
+    SendMessageW(handle_, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+}
+
+POINT ListView::KeyboardMenuPoint() const
+{
+    POINT point{0, 0};
+    const auto focused = static_cast<int>(SendMessageW(handle_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    RECT item{};
+    item.left = LVIR_BOUNDS;
+    if (focused >= 0 && SendMessageW(handle_, LVM_GETITEMRECT, static_cast<WPARAM>(focused), reinterpret_cast<LPARAM>(&item))) {
+        point = {item.left, item.bottom};
+    }
+    ClientToScreen(handle_, &point);
+    return point;
+}
+
 ListViewRedrawSuspended::ListViewRedrawSuspended(HWND listView) : listView_(listView)
 {
     SendMessageW(listView_, WM_SETREDRAW, FALSE, 0);

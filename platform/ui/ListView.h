@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 class ListView {
 public:
@@ -27,6 +28,12 @@ public:
     void SetItemText(int index, int subItem, const std::wstring& text);
     std::wstring ItemText(int index, int subItem) const;
     void DeleteAllItems();
+    // The selected items, in order; selecting every item.
+    std::vector<int> SelectedItems() const;
+    void SelectAllItems();
+    // Where a context menu opened with the keyboard stands: below the focused item, else
+    // at the list's corner; in screen coordinates.
+    POINT KeyboardMenuPoint() const;
 
 private:
     HWND handle_;

@@ -358,6 +358,21 @@ TEST_F(ListedProcessActions, TerminateEndsAllFirstThenWaitsOnceForAllAndLeavesAP
     }
 }
 
+TEST_F(ListedProcessActions, RelaunchedElevatedStartsThroughTheDesktopsShellWithTheUsersOwnRights)
+{
+    FakeElevation elevation;
+    elevation.elevated = true;
+    AddRow(rows, 4, L"C:\\Apps\\a.exe");
+    AddRow(rows, 8, L"C:\\Apps\\sub\\b.exe");
+    RelaunchListedPrograms(rows, nullptr);
+    ASSERT_EQ(elevation.desktopStarts.size(), 2u);
+    EXPECT_EQ(std::pair(elevation.desktopStarts[0].program, elevation.desktopStarts[0].folder),
+              std::pair(std::wstring(L"C:\\Apps\\a.exe"), std::wstring(L"C:\\Apps")));
+    EXPECT_EQ(std::pair(elevation.desktopStarts[1].program, elevation.desktopStarts[1].folder),
+              std::pair(std::wstring(L"C:\\Apps\\sub\\b.exe"), std::wstring(L"C:\\Apps\\sub")));
+    EXPECT_EQ(boxes.shown.size(), 1u) << "the confirmation only";
+}
+
 // As on a user's 64-bit Windows full of 32-bit programs, with a process on two rows.
 TEST_F(ListedProcessActions, EachActsOnceOnEveryListedProcessOf64Or32Bits)
 {

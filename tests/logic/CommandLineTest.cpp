@@ -4,6 +4,8 @@
 #include "platform/tray/TrayTooltip.h"
 #include "window/CommandLine.h"
 
+#include <tuple>
+
 TEST(CommandLine, TheTextAfterTheProgramsNameTrimmed)
 {
     const std::pair<const wchar_t*, const wchar_t*> arguments[] = {
@@ -24,6 +26,27 @@ TEST(CommandLine, TheTextAfterTheProgramsNameTrimmed)
         {std::wstring(L"a\0", 2), L"a"},
     };
     for (const auto& [text, result] : trimmed) EXPECT_EQ(TrimBlanksAndQuotes(text), result) << text;
+}
+
+TEST(CommandLine, SwitchesForTheContainsTestAndTheCopyStartedByTheOfferTheSpecificationExactlyAfterTheOffers)
+{
+    // arguments; then the specification, the contains test, started by the offer
+    const std::tuple<const wchar_t*, const wchar_t*, bool, bool> cases[] = {
+        {L"  kernel32.dll ", L"kernel32.dll", false, false},  // today's command lines keep their meaning
+        {L"/CONTAINS system32", L"system32", true, false},
+        {L"/contains", L"", true, false},
+        {L"/containsx.dll", L"/containsx.dll", false, false},  // a switch ends with its blank
+        {L"/elevated /contains  \"my\" file.dll ", L" \"my\" file.dll ", true, true},
+        {L"/elevated kernel32.dll", L"kernel32.dll", false, true},
+    };
+    for (const auto& [arguments, specification, contains, fromOffer] : cases) {
+        const StartRequest request = ParseCommandLine(arguments);
+        EXPECT_EQ(std::tuple(request.specification, request.contains, request.fromOffer),
+                  std::tuple(std::wstring(specification), contains, fromOffer))
+            << arguments;
+    }
+    EXPECT_EQ(OfferArguments(L" \"my\" file.dll ", true), L"/elevated /contains  \"my\" file.dll ");
+    EXPECT_EQ(OfferArguments(L"kernel32.dll", false), L"/elevated kernel32.dll");
 }
 
 TEST(TrayTooltip, TheCaptionAndTheSpecificationCutToFit)

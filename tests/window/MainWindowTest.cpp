@@ -50,14 +50,18 @@ struct DpiLayout {
     int columns[std::size(main_window::kResultsColumns)];
 };
 constexpr DpiLayout kLayouts[] = {
-    {96, {497, 397}, -12, 16, 32, {{12, 8, 125, 22}, {8, 24, 397, 49}, {404, 24, 489, 49}, {8, 56, 489, 353},
-     {200, 360, 305, 389}, {312, 360, 397, 389}, {404, 360, 489, 389}}, {163, 106, 427}},
-    {120, {621, 496}, -15, 20, 40, {{15, 10, 156, 28}, {10, 30, 496, 61}, {505, 30, 611, 61}, {10, 70, 611, 441},
-     {250, 450, 381, 486}, {390, 450, 496, 486}, {505, 450, 611, 486}}, {204, 133, 533}},
-    {144, {746, 596}, -18, 24, 48, {{18, 12, 188, 33}, {12, 36, 596, 74}, {606, 36, 734, 74}, {12, 84, 734, 530},
-     {300, 540, 458, 584}, {468, 540, 596, 584}, {606, 540, 734, 584}}, {245, 159, 640}},
-    {192, {994, 794}, -24, 32, 64, {{24, 16, 250, 44}, {16, 48, 794, 98}, {808, 48, 978, 98}, {16, 112, 978, 706},
-     {400, 720, 610, 778}, {624, 720, 794, 778}, {808, 720, 978, 778}}, {326, 212, 853}},
+    {96, {497, 429}, -12, 16, 32, {{12, 8, 125, 22}, {8, 24, 397, 49}, {404, 24, 489, 49}, {8, 56, 489, 353},
+     {200, 360, 305, 389}, {312, 360, 397, 389}, {404, 360, 489, 389}, {8, 398, 297, 428}, {304, 401, 377, 426},
+     {384, 401, 489, 426}}, {163, 106, 427}},
+    {120, {621, 536}, -15, 20, 40, {{15, 10, 156, 28}, {10, 30, 496, 61}, {505, 30, 611, 61}, {10, 70, 611, 441},
+     {250, 450, 381, 486}, {390, 450, 496, 486}, {505, 450, 611, 486}, {10, 498, 371, 536}, {380, 501, 471, 532},
+     {480, 501, 611, 532}}, {204, 133, 533}},
+    {144, {746, 644}, -18, 24, 48, {{18, 12, 188, 33}, {12, 36, 596, 74}, {606, 36, 734, 74}, {12, 84, 734, 530},
+     {300, 540, 458, 584}, {468, 540, 596, 584}, {606, 540, 734, 584}, {12, 597, 446, 642}, {456, 602, 566, 640},
+     {576, 602, 734, 640}}, {245, 159, 640}},
+    {192, {994, 858}, -24, 32, 64, {{24, 16, 250, 44}, {16, 48, 794, 98}, {808, 48, 978, 98}, {16, 112, 978, 706},
+     {400, 720, 610, 778}, {624, 720, 794, 778}, {808, 720, 978, 778}, {16, 796, 594, 856}, {608, 802, 754, 852},
+     {768, 802, 978, 852}}, {326, 212, 853}},
 };
 
 auto Corners(const RECT& rect) { return std::tuple(rect.left, rect.top, rect.right, rect.bottom); }
@@ -122,6 +126,43 @@ LRESULT CALLBACK DriveSaveDialog(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// The box of the processes a search could not examine, read once it is up and closed: its list, title and owner.
+struct UnexaminedBoxSeen {
+    std::wstring list, title;
+    HWND owner = nullptr;
+} *g_box = nullptr;
+
+LRESULT CALLBACK ReadUnexaminedBox(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto box = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_ACTIVATE && g_box != nullptr && GetDlgItem(box, 201) != nullptr) {
+        *g_box = {WindowText(GetDlgItem(box, 201)), WindowText(box), GetWindow(box, GW_OWNER)};
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+std::wstring ClipboardText()
+{
+    if (!OpenClipboard(nullptr)) return L"(the clipboard cannot be opened)";
+    const auto* text = static_cast<const wchar_t*>(GlobalLock(GetClipboardData(CF_UNICODETEXT)));
+    std::wstring copy = text != nullptr ? text : L"";
+    GlobalUnlock(GetClipboardData(CF_UNICODETEXT));
+    CloseClipboard();
+    return copy;
+}
+
+void PutOnClipboard(const std::wstring& text)
+{
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    std::copy(text.c_str(), text.c_str() + text.size() + 1, static_cast<wchar_t*>(GlobalLock(memory)));
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+}
+
 // Each MessageBeep the program calls, with its type: its import replaced while the object lives.
 class BeepWatch {
 public:
@@ -155,8 +196,8 @@ private:
 
 class FakeKeyboard final : public SeamFake<KeyboardState> {
 public:
-    int ShiftMask(KeyMoment moment) override { return moment == KeyMoment::OfMessage ? shiftMask : 0; }
-    int shiftMask = 0;
+    int ShiftMask(KeyMoment moment) override { return moment == KeyMoment::OfMessage ? shiftMask : heldNow; }
+    int shiftMask = 0, heldNow = 0;
 };
 
 // Records each change of the notification area (message, tooltip, icon); passes it on unless refusing.
@@ -255,6 +296,12 @@ protected:
         RECT client{};
         GetClientRect(window->Handle(), &client);
         EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(expected.client.cx, expected.client.cy));
+        for (std::size_t i = 0; i < std::size(expected.controls); ++i) {
+            for (std::size_t j = 0; j < i; ++j) {
+                RECT both{};
+                EXPECT_FALSE(IntersectRect(&both, &expected.controls[i], &expected.controls[j])) << i << " on " << j;
+            }
+        }
         for (std::size_t i = 0; i < std::size(main_window::kControls); ++i) {
             const HWND control = Handle(main_window::kControls[i].id);
             RECT actual{};
@@ -657,6 +704,156 @@ TEST_F(MainWindowTest, WhileTerminateWaitsAClickEscAndCloseWaitForItsEndAndALogo
         EXPECT_FALSE(IsOpen()) << "closed once terminate has ended";
         EXPECT_EQ(boxes.shown.size(), 2u);
     }
+}
+
+// A process still starting runs, and nothing of it can be read: the real case of one the search could not examine.
+TEST_F(MainWindowTest, TheStatusBandSaysWhatTheSearchFoundAndCouldNotExamineAndItsBoxNamesThem)
+{
+    ScratchFolder folder;
+    const std::wstring module = folder.AddModule(ModuleKind::NoVersion, L"band_xq27.dll");
+    const HelperProcess examined({module});
+    HelperProcess starting({module}, HelperProgramPath(), L"", true);
+    Open();
+    EXPECT_EQ(WindowText(Handle(Control::Status)), L"") << "empty before the first search";
+    SetSpecification(L"band_xq27.dll");
+    Click(Control::SearchButton);
+    Behaviour("the rows, their processes and the one that could not be examined", [&] {
+        EXPECT_EQ(WindowText(Handle(Control::Status)),
+                  L"Найдено строк: 1, процессов: 1. Не удалось проверить процессов: 1.");
+        EXPECT_TRUE(IsWindowVisible(Handle(Control::UnexaminedButton)));
+        EXPECT_FALSE(IsWindowVisible(Handle(Control::ElevateButton))) << "under Wine every program has full rights";
+    });
+    Behaviour("its box names it by its program and its id, owned by the window", [&] {
+        UnexaminedBoxSeen seen;
+        g_box = &seen;
+        const UniqueResource<resource_traits::NullIsNone<HHOOK, &UnhookWindowsHookEx>> hook(
+            SetWindowsHookExW(WH_CBT, &ReadUnexaminedBox, nullptr, GetCurrentThreadId()));
+        Click(Control::UnexaminedButton);
+        g_box = nullptr;
+        EXPECT_EQ(seen.list, L"vennick_test_helper.exe (" + std::to_wstring(starting.Id()) + L")\r\n");
+        EXPECT_EQ(std::pair(seen.title, seen.owner), std::pair(std::wstring(L"Quorvel - Vennick"), window->Handle()));
+    });
+    Behaviour("resumed, a new search examines it; the band's control that had the focus gives it to the box", [&] {
+        starting.Resume();
+        SetFocus(Handle(Control::UnexaminedButton));
+        PressKey(VK_RETURN, kCtrlMask);
+        EXPECT_EQ(GetFocus(), Handle(Control::SpecificationBox));
+        EXPECT_EQ(WindowText(Handle(Control::Status)), L"Найдено строк: 2, процессов: 2.");
+        EXPECT_FALSE(IsWindowVisible(Handle(Control::UnexaminedButton)));
+    });
+}
+
+// The token and the shell answer through their seams: under Wine every program has full rights.
+TEST_F(MainWindowTest, TheOfferStartsThisSearchWithFullRightsAndTheWindowClosesOnlyOnceThatCopyStarted)
+{
+    ScratchFolder folder, current;
+    const HelperProcess refused({folder.AddModule(ModuleKind::NoVersion, L"offer_xq28.dll")});
+    FailingProcessQueries api;
+    api.refused = refused.Id();
+    FakeElevation elevation;
+    const std::filesystem::path started = std::filesystem::current_path();
+    std::filesystem::current_path(current.Path());
+    Open();
+    EXPECT_EQ(elevation.allowed, (std::vector<std::pair<HWND, UINT>>{{window->Handle(), RegisterWindowMessageW(
+        L"TaskbarCreated")}})) << "an elevated window hears a restarting Explorer";
+    SetSpecification(L"a \"b\"  c");
+    keyboard.heldNow = kCtrlMask;
+    Click(Control::SearchButton);
+    keyboard.heldNow = 0;
+    ASSERT_TRUE(IsWindowVisible(Handle(Control::ElevateButton))) << "without elevation, a process refused";
+    const std::wstring self = BuildFolder() + L"window_tests.exe";
+    Behaviour("declined at the prompt: nothing changes, nothing is said", [&] {
+        elevation.answer = ERROR_CANCELLED;
+        Click(Control::ElevateButton);
+        ASSERT_EQ(elevation.elevatedStarts.size(), 1u);
+        EXPECT_EQ(elevation.elevatedStarts[0].program, self);
+        EXPECT_EQ(elevation.elevatedStarts[0].arguments, L"/elevated /contains a \"b\"  c");
+        EXPECT_EQ(elevation.elevatedStarts[0].folder, current.Path());
+        EXPECT_TRUE(IsOpen() && boxes.shown.empty());
+    });
+    Behaviour("another failure is reported as a program that cannot be started", [&] {
+        elevation.answer = ERROR_FILE_NOT_FOUND;
+        Click(Control::ElevateButton);
+        ASSERT_EQ(boxes.shown.size(), 1u);
+        EXPECT_EQ(boxes.shown[0].text, self + L"\r\n\r\nНе удаётся запустить программу.\r\n\r\nФайл не найден.");
+        EXPECT_TRUE(IsOpen());
+    });
+    Behaviour("started: the column widths are stored first, then the window closes", [&] {
+        elevation.answer = ERROR_SUCCESS;
+        bool openAtTheStart = false;
+        std::optional<DWORD> widthAtTheStart;
+        elevation.onElevatedStart = [&] {
+            openAtTheStart = IsOpen();
+            widthAtTheStart = StoredWidth(L"Column 1 Width");
+        };
+        Click(Control::ElevateButton);
+        EXPECT_TRUE(openAtTheStart && widthAtTheStart.has_value());
+        EXPECT_FALSE(IsOpen());
+    });
+    Behaviour("the copy it started searches the same way and never makes the offer", [&] {
+        Open(L"/elevated /contains a \"b\"  c");
+        for (const ULONGLONG end = GetTickCount64() + 300; GetTickCount64() < end;) Pump();
+        EXPECT_EQ(WindowText(Handle(Control::SpecificationBox)), L"a \"b\"  c");
+        EXPECT_NE(WindowText(Handle(Control::Status)).find(L"Не удалось проверить процессов: 1."), std::wstring::npos);
+        EXPECT_FALSE(IsWindowVisible(Handle(Control::ElevateButton)));
+    });
+    Behaviour("elevated, the program does not offer what it has", [&] {
+        Open();
+        elevation.elevated = true;
+        SetSpecification(L"offer_xq28.dll");
+        Click(Control::SearchButton);
+        EXPECT_FALSE(IsWindowVisible(Handle(Control::ElevateButton)));
+    });
+    std::filesystem::current_path(started);
+}
+
+TEST_F(MainWindowTest, TheSelectedRowsGoToTheClipboardByCtrlCOrTheListsMenuAndTheBoxKeepsItsOwnKeys)
+{
+    ScratchFolder folder;
+    const std::wstring a = folder.AddModule(ModuleKind::NoVersion, L"copy_a_xq29.dll");
+    const std::wstring b = folder.AddModule(ModuleKind::Version5_1_3_2600, L"copy_b_xq29.dll");
+    const HelperProcess helper({a, b});
+    struct : SeamFake<KeyboardState> {
+        int ShiftMask(KeyMoment moment) override { return real().ShiftMask(moment); }
+    } system;
+    Open();
+    SetForegroundWindow(window->Handle());
+    SetSpecification(L"_xq29.dll");
+    Click(Control::SearchButton);
+    const HWND list = Handle(Control::ResultsList);
+    const std::wstring headers = L"Имя процесса\tВерсия модуля\tПолное имя файла модуля\r\n";
+    const std::wstring rowA = L"vennick_test_helper.exe\t---\t" + a + L"\r\n";
+    const std::wstring rowB = L"vennick_test_helper.exe\t5.1.3.2600\t" + b + L"\r\n";
+    Behaviour("Ctrl+A in the list selects every row, Ctrl+C copies them under the headers", [&] {
+        SetFocus(list);
+        Inject({{VK_CONTROL, true}, {'A', true}, {'A', false}, {'C', true}, {'C', false}, {VK_CONTROL, false}});
+        EXPECT_EQ(ClipboardText(), headers + rowA + rowB);
+    });
+    Behaviour("nothing selected: nothing is copied", [&] {
+        ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
+        PutOnClipboard(L"before");
+        Inject({{VK_CONTROL, true}, {'C', true}, {'C', false}, {VK_CONTROL, false}});
+        EXPECT_EQ(ClipboardText(), L"before");
+    });
+    Behaviour("the list's menu, opened with Shift+F10: «Копировать» copies the selected row", [&] {
+        ListView_SetItemState(list, 1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR timer, DWORD) {  // inside the menu's own loop
+            KillTimer(nullptr, timer);
+            for (const BYTE key : {VK_DOWN, VK_RETURN}) {
+                keybd_event(key, 0, 0, 0);
+                keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+            }
+        });
+        Inject({{VK_SHIFT, true}, {VK_F10, true}, {VK_F10, false}, {VK_SHIFT, false}});
+        for (const ULONGLONG end = GetTickCount64() + 1'000; GetTickCount64() < end && ClipboardText() == L"before";) Pump();
+        EXPECT_EQ(ClipboardText(), headers + rowB);
+    });
+    Behaviour("in the module specification box Ctrl+A and Ctrl+C keep their own meaning", [&] {
+        SetFocus(Handle(Control::SpecificationBox));
+        SendMessageW(Handle(Control::SpecificationBox), EM_SETSEL, 0, -1);
+        Inject({{VK_CONTROL, true}, {'C', true}, {'C', false}, {VK_CONTROL, false}});
+        EXPECT_EQ(ClipboardText(), L"_xq29.dll");
+    });
 }
 
 TEST_F(MainWindowTest, MinimizesBehindTheTrayIconAndComesBackByClickKeyboardOrANewTaskbar)

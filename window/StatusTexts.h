@@ -1,0 +1,23 @@
+#pragma once
+// What the status band and its box say after a search.
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "search/ResultsList.h"
+#include "search/SearchOutcome.h"
+
+// "Найдено строк: N, процессов: M." and, when some could not be examined,
+// " Не удалось проверить процессов: K.".
+std::wstring SearchSummary(std::size_t rows, std::size_t processes, std::size_t unexamined);
+
+// The processes among the rows, each once (a process on several rows counts once).
+std::size_t ProcessCount(const ResultsList& rows);
+
+// One line a process, ended by CR LF: its program's file name and its id, and that it is
+// protected where the platform tells.
+std::wstring UnexaminedList(const std::vector<UnexaminedProcess>& processes);
+
+// The rows as text for the clipboard: the three column headers, then one line a row,
+// cells separated by tabs, every line ended by CR LF.
+std::wstring RowsAsText(const ResultsList& rows, const std::vector<std::size_t>& indices);

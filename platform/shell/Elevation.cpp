@@ -8,6 +8,7 @@
 
 #include "platform/UniqueResource.h"
 #include "platform/shell/ComPointer.h"
+#include "platform/shell/ProgramStart.h"
 
 namespace {
 
@@ -68,16 +69,7 @@ public:
     DWORD StartElevated(HWND owner, const std::wstring& program, const std::wstring& arguments,
                         const std::wstring& folder) override
     {
-        SHELLEXECUTEINFOW start{};
-        start.cbSize = sizeof start;
-        start.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
-        start.hwnd = owner;
-        start.lpVerb = L"runas";
-        start.lpFile = program.c_str();
-        start.lpParameters = arguments.c_str();
-        start.lpDirectory = folder.c_str();
-        start.nShow = SW_SHOWNORMAL;
-        return ShellExecuteExW(&start) ? ERROR_SUCCESS : GetLastError();
+        return ExecuteThroughShell(owner, L"runas", program, arguments, folder, SW_SHOWNORMAL);
     }
     DWORD StartThroughDesktop(const std::wstring& program, const std::wstring& folder) override
     {

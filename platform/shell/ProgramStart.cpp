@@ -15,16 +15,24 @@ bool StartProgram(HWND owner, const std::wstring& program, const std::wstring& w
             return started == ERROR_SUCCESS;
         }
     }
+    const DWORD started = ExecuteThroughShell(owner, L"open", program, L"", workingFolder, SW_SHOWDEFAULT);
+    SetLastError(started);
+    return started == ERROR_SUCCESS;
+}
+
+DWORD ExecuteThroughShell(HWND owner, const wchar_t* verb, const std::wstring& program, const std::wstring& parameters,
+                          const std::wstring& folder, int show)
+{
     SHELLEXECUTEINFOW start{};
     start.cbSize = sizeof start;
     // FLAG_NO_UI: the program reports a failure itself; the shell's own box would come
     // first and block.
     start.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
     start.hwnd = owner;
-    start.lpVerb = L"open";
+    start.lpVerb = verb;
     start.lpFile = program.c_str();
-    start.lpParameters = L"";
-    start.lpDirectory = workingFolder.empty() ? nullptr : workingFolder.c_str();
-    start.nShow = SW_SHOWDEFAULT;
-    return ShellExecuteExW(&start) != FALSE;
+    start.lpParameters = parameters.c_str();
+    start.lpDirectory = folder.empty() ? nullptr : folder.c_str();
+    start.nShow = show;
+    return ShellExecuteExW(&start) ? ERROR_SUCCESS : GetLastError();
 }

@@ -4,8 +4,9 @@
 //   (a) the floor: EnumProcesses, then for every process one module snapshot, walked;
 //   (b) the search for a name that matches nothing, against (a);
 //   (c) the floor plus one version read per distinct module path;
-//   (d) the search with every module matching (the empty specification), against (c).
-// Prints the medians of the per-round times per module path and of the ratios b/a, d/c.
+//   (d) the search with every module matching (the empty specification), against (c);
+// (b) and (d) with 1, 2 and 4 worker threads. Prints the medians of the per-round times
+// per module path and of the ratios b/a, d/c.
 //
 //   search_benchmark.exe [helpers=8] [rounds=3]
 #include <windows.h>
@@ -60,11 +61,11 @@ double Median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-double SearchMilliseconds(const std::wstring& specification)
+double SearchMilliseconds(const std::wstring& specification, unsigned workers)
 {
     return Milliseconds([&] {
         MemoryResultsList list;
-        SearchModule(list, specification, MatchMode::EndsWith);
+        SearchModule(list, specification, MatchMode::EndsWith, workers);
     });
 }
 
@@ -82,8 +83,11 @@ int wmain(int argc, wchar_t** argv)
 
     ScratchFolder folder(L"vennick-bench");
     std::vector<std::wstring> modules;
-    std::printf("%d helpers, medians of %d rounds; ms per module path\n", helperCount, rounds);
-    std::printf("modules/helper  paths   (a) floor  (b) nothing   b/a    (c) floor+versions  (d) everything   d/c\n");
+    constexpr unsigned kWorkers[] = {1, 2, 4};
+    std::printf("%d helpers, medians of %d rounds; ms per module path; b and d with 1, 2, 4 workers\n", helperCount,
+                rounds);
+    std::printf("modules  paths  (a) floor  (b) nothing 1/2/4    b/a 1/2/4           (c) floor+ver  (d) everything "
+                "1/2/4   d/c 1/2/4\n");
     for (const int moduleCount : {10, 40, 160}) {
         while (static_cast<int>(modules.size()) < moduleCount) {
             modules.push_back(folder.AddModule(ModuleKind::Version5_1_3_2600,
@@ -94,24 +98,28 @@ int wmain(int argc, wchar_t** argv)
         // Helpers live until the benchmark ends them, however long the rounds take.
         for (int h = 0; h < helperCount; ++h) helpers.emplace_back(loaded, HelperProgramPath(), L"--lifetime 3600");
 
-        std::vector<double> floor, nothing, nothingRatio, withVersions, everything, everythingRatio;
+        std::vector<double> floor, withVersions, nothing[3], nothingRatio[3], everything[3], everythingRatio[3];
         std::size_t paths = 0;
         for (int round = 0; round < rounds; ++round) {
             std::vector<std::wstring> seen;
             floor.push_back(Milliseconds([&] { seen = SnapshotEveryProcess(); }));
             paths = seen.size();
-            nothing.push_back(SearchMilliseconds(L"no_such_module_zz.dll"));
-            nothingRatio.push_back(nothing.back() / floor.back());
             withVersions.push_back(floor.back() + Milliseconds([&] {
                 for (const std::wstring& path : std::set<std::wstring>(seen.begin(), seen.end())) ReadFileVersion(path);
             }));
-            everything.push_back(SearchMilliseconds(L""));
-            everythingRatio.push_back(everything.back() / withVersions.back());
+            for (std::size_t w = 0; w < std::size(kWorkers); ++w) {
+                nothing[w].push_back(SearchMilliseconds(L"no_such_module_zz.dll", kWorkers[w]));
+                nothingRatio[w].push_back(nothing[w].back() / floor.back());
+                everything[w].push_back(SearchMilliseconds(L"", kWorkers[w]));
+                everythingRatio[w].push_back(everything[w].back() / withVersions.back());
+            }
         }
         const auto perPath = [&](const std::vector<double>& times) { return Median(times) / static_cast<double>(paths); };
-        std::printf("%14d  %5zu  %10.3f  %11.3f  %5.3f  %18.3f  %15.3f  %5.3f\n", moduleCount, paths, perPath(floor),
-                    perPath(nothing), Median(nothingRatio), perPath(withVersions), perPath(everything),
-                    Median(everythingRatio));
+        std::printf("%7d  %5zu  %9.3f  %5.3f/%5.3f/%5.3f  %5.3f/%5.3f/%5.3f  %13.3f  %5.3f/%5.3f/%5.3f  %5.3f/%5.3f/%5.3f\n",
+                    moduleCount, paths, perPath(floor), perPath(nothing[0]), perPath(nothing[1]), perPath(nothing[2]),
+                    Median(nothingRatio[0]), Median(nothingRatio[1]), Median(nothingRatio[2]), perPath(withVersions),
+                    perPath(everything[0]), perPath(everything[1]), perPath(everything[2]), Median(everythingRatio[0]),
+                    Median(everythingRatio[1]), Median(everythingRatio[2]));
     }
     return 0;
 }

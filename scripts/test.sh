@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test, on a fresh Debian 12 machine too:
-#   1. the plain logic natively, with AddressSanitizer/UBSan, plus bounded fuzzing;
+#   1. the plain logic natively, with AddressSanitizer/UBSan, plus bounded fuzzing; what
+#      runs on several threads again under ThreadSanitizer;
 #   2. the Windows program cross-built with MinGW-w64, its tests run under Wine with a
 #      virtual X server (the window tests need a display).
 # Usage: scripts/test.sh            (build folder: ./build, or $VENNICK_BUILD_DIR)
@@ -17,6 +18,12 @@ cmake -S "$root" -B "$build/native" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILE
   -DVENNICK_SANITIZE=ON -DVENNICK_FUZZ=ON >/dev/null
 cmake --build "$build/native" -j "$jobs"
 ctest --test-dir "$build/native" --output-on-failure -j "$jobs" "${filter[@]}"
+
+echo "== native build: what runs on several threads, under ThreadSanitizer"
+cmake -S "$root" -B "$build/native-threads" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+  -DVENNICK_SANITIZE_THREADS=ON >/dev/null
+cmake --build "$build/native-threads" -j "$jobs" --target logic_tests
+ctest --test-dir "$build/native-threads" --output-on-failure -R "^(Parallel|ModuleVersionTexts)\." "${filter[@]}"
 
 echo "== Windows build (MinGW-w64), tests under Wine"
 "$root/scripts/build-windows.sh" "$build"

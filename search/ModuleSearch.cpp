@@ -18,9 +18,28 @@ void SearchRun::TestModule(std::uint32_t processId, const std::wstring& programP
                     processStart));
 }
 
-void SearchRun::TestProcess(const ProcessModules& process) const
+std::vector<std::size_t> SearchRun::MatchingModules(const ProcessModules& process) const
 {
-    for (const std::wstring& module : process.modulePaths) {
-        TestModule(process.processId, process.programPath, module, process.startTime);
+    std::vector<std::size_t> matching;
+    for (std::size_t index = 0; index < process.modulePaths.size(); ++index) {
+        if (specification.Matches(process.modulePaths[index])) matching.push_back(index);
+    }
+    return matching;
+}
+
+void SearchRun::AddRows(const std::vector<ProcessHits>& hits) const
+{
+    std::vector<std::wstring> paths;
+    for (const ProcessHits& hit : hits) {
+        for (std::size_t index : hit.matching) paths.push_back(hit.process->modulePaths[index]);
+    }
+    versions.ReadAll(paths, workers);
+    for (const ProcessHits& hit : hits) {
+        const ProcessModules& process = *hit.process;
+        for (std::size_t index : hit.matching) {
+            const std::wstring& module = process.modulePaths[index];
+            rows.Add(HitRow(static_cast<std::int32_t>(process.processId), process.programPath, module,
+                            versions.For(module), process.startTime));
+        }
     }
 }

@@ -1,5 +1,6 @@
 #include "ModuleVersionTexts.h"
 
+#include "platform/Parallel.h"
 #include "platform/text/TextOperations.h"
 
 std::wstring VersionText(const std::optional<FileVersion>& version)
@@ -11,12 +12,26 @@ std::wstring VersionText(const std::optional<FileVersion>& version)
     return FormatVersion(version->major, version->minor, version->revision);
 }
 
+// The version functions go through the loader, which refuses long plain paths.
+std::wstring ModuleVersionTexts::Read(const std::wstring& modulePath) const
+{
+    return VersionText(reader_(ExtendedLengthPath(modulePath)));
+}
+
 const std::wstring& ModuleVersionTexts::For(const std::wstring& modulePath)
 {
     auto found = texts_.find(modulePath);
-    // The version functions go through the loader, which refuses long plain paths.
-    if (found == texts_.end()) {
-        found = texts_.emplace(modulePath, VersionText(reader_(ExtendedLengthPath(modulePath)))).first;
-    }
+    if (found == texts_.end()) found = texts_.emplace(modulePath, Read(modulePath)).first;
     return found->second;
+}
+
+void ModuleVersionTexts::ReadAll(const std::vector<std::wstring>& modulePaths, unsigned workers)
+{
+    std::vector<std::wstring> unread;
+    for (const std::wstring& path : modulePaths) {
+        if (texts_.emplace(path, std::wstring()).second) unread.push_back(path);
+    }
+    std::vector<std::wstring> texts(unread.size());
+    ForEachIndexInParallel(unread.size(), workers, [&](std::size_t index) { texts[index] = Read(unread[index]); });
+    for (std::size_t index = 0; index < unread.size(); ++index) texts_[unread[index]] = std::move(texts[index]);
 }

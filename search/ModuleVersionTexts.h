@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/files/FileVersion.h"
 
@@ -18,9 +19,14 @@ public:
 
     explicit ModuleVersionTexts(Reader reader) : reader_(std::move(reader)) {}
 
+    // The text for the path, read now unless it was read before.
     const std::wstring& For(const std::wstring& modulePath);
+    // Reads the texts of the paths not read before, each once, on `workers` threads.
+    void ReadAll(const std::vector<std::wstring>& modulePaths, unsigned workers);
 
 private:
+    std::wstring Read(const std::wstring& modulePath) const;
+
     Reader reader_;
     std::unordered_map<std::wstring, std::wstring> texts_;
 };

@@ -4,6 +4,7 @@
 
 #include "UnexaminedProcesses.h"
 #include "platform/Clock.h"
+#include "platform/Parallel.h"
 #include "platform/processes/ProcessQueries.h"
 #include "platform/processes/ToolHelp.h"
 #include "platform/text/TextOperations.h"
@@ -60,7 +61,15 @@ std::optional<std::vector<std::wstring>> ListedModulePaths(ProcessQueries& api, 
     return paths;
 }
 
-void ReadFailuresAgain(std::vector<ProcessReading>& readings)
+// Reads the process and finds its matching modules: all of it on the worker's thread.
+ProcessReading ReadAndMatch(const SearchRun& run, DWORD processId)
+{
+    ProcessReading reading = ReadNtProcess(processId);
+    if (reading.modules) reading.matching = run.MatchingModules(*reading.modules);
+    return reading;
+}
+
+void ReadFailuresAgain(const SearchRun& run, std::vector<ProcessReading>& readings)
 {
     Clock& clock = Seam<Clock>::Current();
     const std::uint64_t deadline = clock.NowMs() + kReadAgainForMs;
@@ -71,12 +80,13 @@ void ReadFailuresAgain(std::vector<ProcessReading>& readings)
         }
         if (failed.empty() || clock.NowMs() >= deadline) return;
         clock.Pause(kReadAgainPauseMs);
-        for (ProcessReading* reading : failed) {
-            ProcessReading again = ReadNtProcess(reading->processId);
+        ForEachIndexInParallel(failed.size(), run.workers, [&](std::size_t index) {
+            ProcessReading& reading = *failed[index];
+            ProcessReading again = ReadAndMatch(run, reading.processId);
             // Its start time as it first failed tells at the end whether it still runs.
-            if (again.result == ProcessReading::Result::Failed && reading->startTime) again.startTime = reading->startTime;
-            *reading = std::move(again);
-        }
+            if (again.result == ProcessReading::Result::Failed && reading.startTime) again.startTime = reading.startTime;
+            reading = std::move(again);
+        });
     }
 }
 
@@ -89,26 +99,32 @@ SearchOutcome WalkNtProcesses(const SearchRun& run)
         ShowMessage(L"Can't enum processes!", MB_OK | MB_ICONSTOP);
         return {};
     }
-    std::vector<ProcessReading> readings;
-    readings.reserve(ids->size());
-    for (DWORD id : *ids) readings.push_back(ReadNtProcess(id));
-    ReadFailuresAgain(readings);
+    // Each process is read into its own slot: the workers share nothing they change.
+    std::vector<ProcessReading> readings(ids->size());
+    ForEachIndexInParallel(ids->size(), run.workers,
+                           [&](std::size_t index) { readings[index] = ReadAndMatch(run, (*ids)[index]); });
+    ReadFailuresAgain(run, readings);
+    std::vector<ProcessHits> hits;
     for (const ProcessReading& reading : readings) {
-        if (reading.modules) run.TestProcess(*reading.modules);
+        if (reading.modules && !reading.matching.empty()) hits.push_back({&*reading.modules, reading.matching});
     }
+    run.AddRows(hits);
     return {UnexaminedProcesses(readings)};
 }
 
 ProcessReading ReadNtProcess(DWORD processId)
 {
-    if (processId == 0) return {processId, ProcessReading::Result::Skipped, std::nullopt, std::nullopt};  // the idle process
+    ProcessReading reading;
+    reading.processId = processId;
+    if (processId == 0) return reading;  // the idle process: skipped
     ProcessQueries& api = Seam<ProcessQueries>::Current();
     const auto notRead = [&](ProcessReading::Result result) {
         const Glimpse glimpse = GlimpseOf(processId);
-        if (glimpse.withoutUserModules) {
-            return ProcessReading{processId, ProcessReading::Result::Skipped, std::nullopt, std::nullopt};
+        if (!glimpse.withoutUserModules) {
+            reading.result = result;
+            reading.startTime = glimpse.startTime;
         }
-        return ProcessReading{processId, result, std::nullopt, glimpse.startTime};
+        return reading;
     };
     const UniqueHandle process = api.OpenProcess(kQueryAndReadAccess, processId);
     if (!process) {
@@ -120,9 +136,9 @@ ProcessReading ReadNtProcess(DWORD processId)
     std::optional<std::vector<std::wstring>> modules;
     if (program) modules = ModulePathsOf(process.get(), processId);
     if (!modules) return notRead(ProcessReading::Result::Failed);
-    return {processId, ProcessReading::Result::Read,
-            ProcessModules{processId, std::move(*program), StartTimeOf(api, process.get()), std::move(*modules)},
-            std::nullopt};
+    reading.result = ProcessReading::Result::Read;
+    reading.modules = ProcessModules{processId, std::move(*program), StartTimeOf(api, process.get()), std::move(*modules)};
+    return reading;
 }
 
 std::optional<std::vector<std::wstring>> ModulePathsOf(HANDLE process, DWORD processId)

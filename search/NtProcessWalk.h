@@ -11,8 +11,9 @@
 #include "ProcessModules.h"
 #include "SearchOutcome.h"
 
-// Walks every running process, however many run, and says which of them it could not
-// examine; reports a failed listing with a message box.
+// Walks every running process, however many run, each read whole by one of the run's
+// worker threads, and says which of them it could not examine; reports a failed listing
+// with a message box.
 SearchOutcome WalkNtProcesses(const SearchRun& run);
 
 // What reading one process gave.
@@ -28,6 +29,8 @@ struct ProcessReading {
     std::optional<ProcessModules> modules;
     // Where it was not read: when it started, as far as the least rights tell.
     std::optional<std::uint64_t> startTime;
+    // Where it was read: which of its modules match.
+    std::vector<std::size_t> matching;
 };
 
 // Reads one process: its program's path, its start time and its modules (read when

@@ -13,4 +13,6 @@ struct ResultRow {
     // When the process started, where it could be read: with the id, what tells the
     // listed process from a later one that took its id.
     std::optional<std::uint64_t> processStart;
+
+    bool operator==(const ResultRow&) const = default;
 };

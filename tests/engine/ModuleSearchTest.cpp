@@ -5,6 +5,7 @@
 #include <atomic>
 #include <filesystem>
 #include <map>
+#include <mutex>
 #include <set>
 
 #include "fixtures/FakeSeams.h"
@@ -82,6 +83,7 @@ public:
     }
     bool ListProcesses(DWORD* ids, DWORD bytes, DWORD* written) override
     {
+        const std::lock_guard<std::recursive_mutex> lock(lock_);  // the search's workers ask at once
         std::vector<DWORD> listed{helper_};
         for (const auto& [id, kind] : kinds) {
             if (kind != Kind::Ended || listings == 0) listed.push_back(id);  // an ended one is gone from later lists
@@ -93,6 +95,7 @@ public:
     }
     UniqueHandle OpenProcess(DWORD access, DWORD id) override
     {
+        const std::lock_guard<std::recursive_mutex> lock(lock_);  // the search's workers ask at once
         if (!kinds.count(id) || (kinds[id] == Kind::FailsTwice && access == kQueryAndReadAccess && ++opens[id] > 2)) {
             UniqueHandle process = real().OpenProcess(access, kinds.count(id) ? helper_ : id);
             handles.erase(process.get());  // the value of an event closed since
@@ -118,18 +121,21 @@ public:
     }
     bool ImageName(HANDLE process, wchar_t* buffer, DWORD* size) override
     {
+        const std::lock_guard<std::recursive_mutex> lock(lock_);  // the search's workers ask at once
         if (!handles.count(process)) return real().ImageName(process, buffer, size);
         *size = static_cast<DWORD>(std::wstring(L"C:\\Apps\\answer.exe").copy(buffer, *size));
         return true;
     }
     bool StartTime(HANDLE process, std::uint64_t* time) override
     {
+        const std::lock_guard<std::recursive_mutex> lock(lock_);  // the search's workers ask at once
         if (!handles.count(process)) return real().StartTime(process, time);
         *time = handles[process];
         return true;
     }
     bool HasEnvironmentBlock(HANDLE process, bool* present) override
     {
+        const std::lock_guard<std::recursive_mutex> lock(lock_);  // the search's workers ask at once
         if (!handles.count(process)) return real().HasEnvironmentBlock(process, present);
         *present = kinds[handles[process]] != Kind::WithoutUserModules;
         return true;
@@ -145,10 +151,12 @@ private:
     // A process that was opened but whose modules cannot be read: an event, not a process.
     bool Fails(HANDLE process)
     {
+        const std::lock_guard<std::recursive_mutex> lock(lock_);
         if (!handles.count(process)) return false;
         SetLastError(ERROR_NOACCESS);
         return true;
     }
+    std::recursive_mutex lock_;
     DWORD helper_;
 };
 
@@ -221,6 +229,22 @@ TEST(ModuleSearch, ARowForEachMatchingModuleOfEveryProcessOf64Or32BitsLongAndNon
     };
     for (const auto& [spec, expected] : cases) EXPECT_EQ(SearchRows(spec), expected) << spec;
 
+    // Read by one worker or by many, the same rows in the same order, hidden start times included.
+    const auto rowsOfHelpers = [&](unsigned workers) {
+        MemoryResultsList list;
+        SearchModule(list, L"", MatchMode::EndsWith, workers);
+        const std::set<DWORD> helpers{two.Id(), one.Id(), wow32.Id(), unversioned.Id(), GetCurrentProcessId()};
+        std::vector<ResultRow> rows;
+        for (std::size_t i = 0; i < list.Count(); ++i) {
+            if (helpers.count(static_cast<DWORD>(ProcessIdOfKey(list.Row(i).processKey)))) rows.push_back(list.Row(i));
+        }
+        return rows;
+    };
+    const std::vector<ResultRow> alone = rowsOfHelpers(1);
+    EXPECT_GT(alone.size(), 40u);
+    EXPECT_TRUE(alone == rowsOfHelpers(8)) << "eight workers";
+    EXPECT_TRUE(alone == rowsOfHelpers(3)) << "three workers";
+
     // Each search reads the versions anew: a loaded file can be renamed and another put in its place.
     ASSERT_TRUE(MoveFileW(a.c_str(), (a + L".old").c_str()));
     folder.AddModule(ModuleKind::NoVersion, L"lib_xq1\\alpha_xq1.dll");
@@ -239,7 +263,7 @@ TEST(ModuleSearch, ARowForEachMatchingModuleOfEveryProcessOf64Or32BitsLongAndNon
         EXPECT_EQ(std::count(paths.begin(), paths.end(), cyrillic), 1);
         EXPECT_EQ(std::count(paths.begin(), paths.end(), deep), 1);
         // A snapshot record holds at most MAX_PATH - 1 characters: the long path alone is read on its own.
-        EXPECT_EQ(api.pathsRead, snapshotFails ? paths.size() : 1u);
+        EXPECT_EQ(api.pathsRead.load(), snapshotFails ? paths.size() : 1u);
     }
 }
 
@@ -281,7 +305,10 @@ public:
     }
     UniqueHandle OpenProcess(DWORD access, DWORD id) override
     {
-        if (access == kQueryAndReadAccess) opened.push_back(id);
+        if (access == kQueryAndReadAccess) {
+            const std::lock_guard<std::mutex> lock(openedLock_);
+            opened.push_back(id);
+        }
         if (id == helper_) return real().OpenProcess(access, id);
         SetLastError(ERROR_ACCESS_DENIED);
         return UniqueHandle();
@@ -311,6 +338,7 @@ public:
     const std::wstring longPath = L"C:\\" + std::wstring(1483, L'p') + L"\\long_xq22.dll";
 
 private:
+    std::mutex openedLock_;  // the search's workers open at once
     DWORD helper_;
 };
 
@@ -322,7 +350,8 @@ TEST(NtProcessWalk, EveryProcessEveryModuleAndWholePathsHoweverManyAndLong)
     ASSERT_EQ(api.longPath.size(), 1500u);
 
     EXPECT_EQ(SearchRows(L"\\MANY_XQ22\\", MatchMode::Contains).size(), 2098u) << "every module tested";
-    EXPECT_EQ(api.opened, api.ids) << "each process opened once, in the order listed";
+    EXPECT_EQ(std::multiset<DWORD>(api.opened.begin(), api.opened.end()), std::multiset<DWORD>(api.ids.begin(), api.ids.end()))
+        << "each process opened once";
     EXPECT_EQ(SearchRows(L"LONG_XQ22.DLL"),
               (std::multiset<Row>{{helper.Id(), L"vennick_test_helper.exe", L"---", api.longPath, helper.Program()}}));
 }

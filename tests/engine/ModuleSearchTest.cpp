@@ -69,9 +69,9 @@ TEST(NtProcessWalk, WhatItCannotExamineGivesNoRowNoMessageButIsCountedAndAFailed
     EXPECT_TRUE(privilegeAtTheStart) << "asked for before the walk";
 }
 
-// Processes that answer as a machine's do to a program without elevation, on a clock whose time passes at once. Each
-// opens as an event of its own; one of them, once it answers, is read as the real helper it stands for.
-class AnsweringProcesses final : public SeamFake<ProcessQueries> {
+// Processes that answer as a machine's do to a program without elevation, on a clock whose time passes at once. The
+// one that fails twice is read, once it answers, as the real helper it stands for.
+class AnsweringProcesses final : public EventProcesses {
 public:
     enum class Kind { Refused, FailsTwice, KeepsFailing, Ended, WithoutUserModules };
     explicit AnsweringProcesses(DWORD helper) : helper_(helper) {}
@@ -83,7 +83,7 @@ public:
     }
     bool ListProcesses(DWORD* ids, DWORD bytes, DWORD* written) override
     {
-        const std::lock_guard<std::recursive_mutex> lock(lock_);  // the search's workers ask at once
+        const std::lock_guard<std::recursive_mutex> lock(lock_);
         std::vector<DWORD> listed{helper_};
         for (const auto& [id, kind] : kinds) {
             if (kind != Kind::Ended || listings == 0) listed.push_back(id);  // an ended one is gone from later lists
@@ -95,68 +95,26 @@ public:
     }
     UniqueHandle OpenProcess(DWORD access, DWORD id) override
     {
-        const std::lock_guard<std::recursive_mutex> lock(lock_);  // the search's workers ask at once
-        if (!kinds.count(id) || (kinds[id] == Kind::FailsTwice && access == kQueryAndReadAccess && ++opens[id] > 2)) {
-            UniqueHandle process = real().OpenProcess(access, kinds.count(id) ? helper_ : id);
-            handles.erase(process.get());  // the value of an event closed since
-            return process;
-        }
-        const Kind kind = kinds[id];
+        const std::lock_guard<std::recursive_mutex> lock(lock_);
+        if (!kinds.count(id)) return EventProcesses::OpenProcess(access, id);
+        const Kind kind = kinds.at(id);
         const bool full = access == kQueryAndReadAccess;
-        if (kind == Kind::Ended || (full && kind != Kind::KeepsFailing && kind != Kind::FailsTwice)) {
+        if (kind == Kind::FailsTwice && full && ++opens[id] > 2) {
+            return Real(real().OpenProcess(access, helper_));
+        }
+        if (kind == Kind::Ended || (full && (kind == Kind::Refused || kind == Kind::WithoutUserModules))) {
             SetLastError(kind == Kind::Ended ? ERROR_INVALID_PARAMETER : ERROR_ACCESS_DENIED);
             return UniqueHandle();
         }
-        UniqueHandle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
-        handles[event.get()] = id;
-        return event;
+        return EventProcesses::OpenProcess(access, id);
     }
-    bool ListModules(HANDLE process, HMODULE* modules, DWORD bytes, DWORD* needed) override
-    {
-        return !Fails(process) && real().ListModules(process, modules, bytes, needed);
-    }
-    DWORD ModuleFileName(HANDLE process, HMODULE module, wchar_t* buffer, DWORD capacity) override
-    {
-        return Fails(process) ? 0 : real().ModuleFileName(process, module, buffer, capacity);
-    }
-    bool ImageName(HANDLE process, wchar_t* buffer, DWORD* size) override
-    {
-        const std::lock_guard<std::recursive_mutex> lock(lock_);  // the search's workers ask at once
-        if (!handles.count(process)) return real().ImageName(process, buffer, size);
-        *size = static_cast<DWORD>(std::wstring(L"C:\\Apps\\answer.exe").copy(buffer, *size));
-        return true;
-    }
-    bool StartTime(HANDLE process, std::uint64_t* time) override
-    {
-        const std::lock_guard<std::recursive_mutex> lock(lock_);  // the search's workers ask at once
-        if (!handles.count(process)) return real().StartTime(process, time);
-        *time = handles[process];
-        return true;
-    }
-    bool HasEnvironmentBlock(HANDLE process, bool* present) override
-    {
-        const std::lock_guard<std::recursive_mutex> lock(lock_);  // the search's workers ask at once
-        if (!handles.count(process)) return real().HasEnvironmentBlock(process, present);
-        *present = kinds[handles[process]] != Kind::WithoutUserModules;
-        return true;
-    }
-    bool IsProtected(HANDLE, bool*) override { return false; }
-
     std::map<DWORD, Kind> kinds;
     std::map<DWORD, int> opens;
-    std::map<HANDLE, DWORD> handles;
     int listings = 0;
 
 private:
-    // A process that was opened but whose modules cannot be read: an event, not a process.
-    bool Fails(HANDLE process)
-    {
-        const std::lock_guard<std::recursive_mutex> lock(lock_);
-        if (!handles.count(process)) return false;
-        SetLastError(ERROR_NOACCESS);
-        return true;
-    }
-    std::recursive_mutex lock_;
+    bool Stands(DWORD id) override { return kinds.count(id) > 0; }
+    bool HasUserModules(DWORD id) override { return kinds.at(id) != Kind::WithoutUserModules; }
     DWORD helper_;
 };
 

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "platform/Parallel.h"
-#include "search/ModuleVersionTexts.h"
 
 TEST(Parallel, EachIndexOnceIntoItsOwnSlotOnAnyNumberOfWorkersAndAFailureThrownOnTheCallersThread)
 {
@@ -24,23 +23,4 @@ TEST(Parallel, EachIndexOnceIntoItsOwnSlotOnAnyNumberOfWorkersAndAFailureThrownO
                  std::runtime_error);
     EXPECT_GE(WorkersForWaitingReads(), 2u);
     EXPECT_LE(WorkersForWaitingReads(), 8u);
-}
-
-TEST(ModuleVersionTexts, ReadOnManyWorkersEachDistinctPathOnceAndTheSameTextsAsOneByOne)
-{
-    std::atomic<int> reads{0};
-    ModuleVersionTexts versions([&](const std::wstring& path) -> std::optional<FileVersion> {
-        ++reads;
-        if (path.back() == L'-') return std::nullopt;
-        return FileVersion{5, 1, static_cast<std::uint32_t>(path.size() % 2), static_cast<std::uint32_t>(path.size())};
-    });
-    std::vector<std::wstring> paths;
-    for (int i = 0; i < 300; ++i) paths.push_back(L"C:\\m" + std::wstring(static_cast<std::size_t>(i % 150), L'x'));
-    paths.push_back(L"C:\\none-");
-    versions.ReadAll(paths, 8);
-    EXPECT_EQ(reads, 151) << "each distinct path once";
-    EXPECT_EQ(versions.For(L"C:\\m"), L"5.1.4");
-    EXPECT_EQ(versions.For(L"C:\\mx"), L"5.1.1.5");
-    EXPECT_EQ(versions.For(L"C:\\none-"), L"---");
-    EXPECT_EQ(reads, 151) << "what was read is not read again";
 }

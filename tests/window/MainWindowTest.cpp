@@ -19,6 +19,7 @@
 #include "fixtures/HelperProcess.h"
 #include "platform/tray/NotificationArea.h"
 #include "platform/ui/Dpi.h"
+#include "platform/ui/Clipboard.h"
 #include "platform/ui/Gdi.h"
 #include "platform/registry/Registry.h"
 #include "search/ProcessEntryKey.h"
@@ -152,17 +153,6 @@ std::wstring ClipboardText()
     return copy;
 }
 
-void PutOnClipboard(const std::wstring& text)
-{
-    OpenClipboard(nullptr);
-    EmptyClipboard();
-    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    std::copy(text.c_str(), text.c_str() + text.size() + 1, static_cast<wchar_t*>(GlobalLock(memory)));
-    GlobalUnlock(memory);
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
-}
-
 // Each MessageBeep the program calls, with its type: its import replaced while the object lives.
 class BeepWatch {
 public:
@@ -198,6 +188,12 @@ class FakeKeyboard final : public SeamFake<KeyboardState> {
 public:
     int ShiftMask(KeyMoment moment) override { return moment == KeyMoment::OfMessage ? shiftMask : heldNow; }
     int shiftMask = 0, heldNow = 0;
+};
+
+// The program's own reading of the system's keyboard, in place of the fixture's fake while it lives.
+class SystemKeyboard final : public SeamFake<KeyboardState> {
+public:
+    int ShiftMask(KeyMoment moment) override { return real().ShiftMask(moment); }
 };
 
 // Records each change of the notification area (message, tooltip, icon); passes it on unless refusing.
@@ -261,6 +257,11 @@ protected:
                 quitPosted = PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
             }
         }
+    }
+    // Long enough for the command line's timer.
+    void PumpFor(ULONGLONG milliseconds)
+    {
+        for (const ULONGLONG end = GetTickCount64() + milliseconds; GetTickCount64() < end;) Pump();
     }
     bool IsOpen() const { return window && window->Handle() != nullptr; }
     // One behaviour of a longer session: its failures name it, and a fatal one ends this part only.
@@ -482,9 +483,7 @@ TEST_F(MainWindowTest, StartsAsDesignedAndSearchesFromTheKeyboardAndTheRealCtrlK
     });
     ResultsList& rows = window->Results();
     Behaviour("Ctrl held on the system's keyboard: the contains test; Ctrl+Enter; Shift+F1", [&] {
-        struct : SeamFake<KeyboardState> {
-            int ShiftMask(KeyMoment moment) override { return real().ShiftMask(moment); }
-        } system;
+        const SystemKeyboard system;
         SetSpecification(L"\\LIB_XQ16\\");
         keybd_event(VK_CONTROL, 0, 0, 0);  // held as the button is clicked, before any key message is read
         Click(Control::SearchButton);
@@ -545,9 +544,7 @@ TEST_F(MainWindowTest, StartsAsDesignedAndSearchesFromTheKeyboardAndTheRealCtrlK
             << "«Найти» again once the focus leaves the buttons";
     });
     Behaviour("a search that disables the focused button gives the focus to the box, «Найти» drawn as default", [&] {
-        struct : SeamFake<KeyboardState> {
-            int ShiftMask(KeyMoment moment) override { return real().ShiftMask(moment); }
-        } system;
+        const SystemKeyboard system;
         SetFocus(Handle(Control::TerminateButton));
         SetSpecification(L"no_such_module_xq25.dll");
         Inject({{VK_CONTROL, true}, {VK_RETURN, true}, {VK_RETURN, false}, {VK_CONTROL, false}});
@@ -792,7 +789,7 @@ TEST_F(MainWindowTest, TheOfferStartsThisSearchWithFullRightsAndTheWindowClosesO
     });
     Behaviour("the copy it started searches the same way and never makes the offer", [&] {
         Open(L"/elevated /contains a \"b\"  c");
-        for (const ULONGLONG end = GetTickCount64() + 300; GetTickCount64() < end;) Pump();
+        PumpFor(300);
         EXPECT_EQ(WindowText(Handle(Control::SpecificationBox)), L"a \"b\"  c");
         EXPECT_NE(WindowText(Handle(Control::Status)).find(L"Не удалось проверить процессов: 1."), std::wstring::npos);
         EXPECT_FALSE(IsWindowVisible(Handle(Control::ElevateButton)));
@@ -813,9 +810,7 @@ TEST_F(MainWindowTest, TheSelectedRowsGoToTheClipboardByCtrlCOrTheListsMenuAndTh
     const std::wstring a = folder.AddModule(ModuleKind::NoVersion, L"copy_a_xq29.dll");
     const std::wstring b = folder.AddModule(ModuleKind::Version5_1_3_2600, L"copy_b_xq29.dll");
     const HelperProcess helper({a, b});
-    struct : SeamFake<KeyboardState> {
-        int ShiftMask(KeyMoment moment) override { return real().ShiftMask(moment); }
-    } system;
+    const SystemKeyboard system;
     Open();
     SetForegroundWindow(window->Handle());
     SetSpecification(L"_xq29.dll");
@@ -831,7 +826,7 @@ TEST_F(MainWindowTest, TheSelectedRowsGoToTheClipboardByCtrlCOrTheListsMenuAndTh
     });
     Behaviour("nothing selected: nothing is copied", [&] {
         ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
-        PutOnClipboard(L"before");
+        PutTextOnClipboard(nullptr, L"before");
         Inject({{VK_CONTROL, true}, {'C', true}, {'C', false}, {VK_CONTROL, false}});
         EXPECT_EQ(ClipboardText(), L"before");
     });
@@ -1012,7 +1007,7 @@ TEST_F(MainWindowTest, TheCommandLineGoesTrimmedIntoTheBoxAndIsSearchedOnceTheWi
         Open(commandLine);
         EXPECT_EQ(WindowText(Handle(Control::SpecificationBox)), box) << commandLine;
         EXPECT_EQ(IsEnabled(Control::SearchButton), *box != L'\0') << commandLine;
-        for (const ULONGLONG end = GetTickCount64() + 300; GetTickCount64() < end;) Pump();
+        PumpFor(300);
         EXPECT_EQ(Beeps(), searches) << commandLine << ": the timer fires once";
         const int listed = static_cast<int>(window->Results().Count());
         EXPECT_TRUE(rows < 0 ? listed > 1 : listed == rows) << commandLine << ": " << listed << " rows";

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <exception>
 #include <mutex>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -27,7 +28,11 @@ void ForEachIndexInParallel(std::size_t count, unsigned workers, const std::func
     const std::size_t helpers = std::min<std::size_t>(std::max(workers, 1u), count) - (count > 0 ? 1 : 0);
     std::vector<std::thread> threads;
     threads.reserve(helpers);
-    for (std::size_t i = 0; i < helpers; ++i) threads.emplace_back(takeIndices);
+    try {
+        for (std::size_t i = 0; i < helpers; ++i) threads.emplace_back(takeIndices);
+    } catch (const std::system_error&) {
+        // No more threads to be had: those there are, and this one, take every index all the same.
+    }
     takeIndices();
     for (std::thread& thread : threads) thread.join();
     if (failure) std::rethrow_exception(failure);

@@ -1,5 +1,7 @@
 #include "ModuleVersionTexts.h"
 
+#include <unordered_set>
+
 #include "platform/Parallel.h"
 #include "platform/text/TextOperations.h"
 
@@ -28,10 +30,11 @@ const std::wstring& ModuleVersionTexts::For(const std::wstring& modulePath)
 void ModuleVersionTexts::ReadAll(const std::vector<std::wstring>& modulePaths, unsigned workers)
 {
     std::vector<std::wstring> unread;
+    std::unordered_set<std::wstring> seen;
     for (const std::wstring& path : modulePaths) {
-        if (texts_.emplace(path, std::wstring()).second) unread.push_back(path);
+        if (!texts_.count(path) && seen.insert(path).second) unread.push_back(path);
     }
     std::vector<std::wstring> texts(unread.size());
     ForEachIndexInParallel(unread.size(), workers, [&](std::size_t index) { texts[index] = Read(unread[index]); });
-    for (std::size_t index = 0; index < unread.size(); ++index) texts_[unread[index]] = std::move(texts[index]);
+    for (std::size_t index = 0; index < unread.size(); ++index) texts_.emplace(unread[index], std::move(texts[index]));
 }

@@ -41,7 +41,10 @@ std::optional<std::vector<std::wstring>> SnapshotModulePaths(ProcessQueries& api
          more = toolHelp.NextModule(snapshot.get(), record)) {
         if (!seen.insert(record.hModule).second) continue;
         std::wstring path = StringFromBuffer(record.szExePath, std::size(record.szExePath));
-        if (path.size() >= std::size(record.szExePath) - 1) path = ModulePathOf(api, process, record.hModule);
+        if (path.size() >= std::size(record.szExePath) - 1) {
+            std::wstring whole = ModulePathOf(api, process, record.hModule);
+            if (!whole.empty()) path = std::move(whole);
+        }
         paths.push_back(std::move(path));
     }
     if (paths.empty()) return std::nullopt;

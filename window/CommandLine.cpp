@@ -12,7 +12,7 @@ constexpr std::wstring_view kElevated = L"/elevated";
 bool TakeSwitch(std::wstring_view& text, std::wstring_view name)
 {
     if (text.size() < name.size() || !EqualIgnoringCase(text.substr(0, name.size()), name)) return false;
-    if (text.size() > name.size() && text[name.size()] != L' ') return false;
+    if (text.size() > name.size() && text[name.size()] != L' ' && text[name.size()] != L'\t') return false;
     text.remove_prefix(std::min(text.size(), name.size() + 1));
     return true;
 }

@@ -7,7 +7,7 @@
 // only separate it and are not part of the text.
 std::wstring CommandLineArguments(std::wstring_view commandLine);
 
-// What the command line asks for. Switches come first, each followed by a blank; what
+// What the command line asks for. Switches come first, each followed by a blank or tab; what
 // follows them, trimmed of blanks and of one pair of quotes around the whole, is the
 // module specification. A switch holds a "/", which no file name can.
 //   /contains   search with the contains test, as with Ctrl held

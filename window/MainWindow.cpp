@@ -29,6 +29,7 @@
 #include "platform/ui/ErrorReports.h"
 #include "platform/ui/Gdi.h"
 #include "platform/ui/MessageBoxes.h"
+#include "platform/ui/MessagePump.h"
 #include "platform/ui/UserFeedback.h"
 #include "platform/ui/WindowPlacement.h"
 #include "search/ModuleSearch.h"
@@ -77,7 +78,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     // The tray icon sees every message first: its callback, the taskbar's restart, the
     // window's end.
-    if (tray_.HandleMessage(message, lParam, [this] { PumpWaitingMessages(*this); })) return 0;
+    // A command's own message box may be up: then the restored window is only drawn.
+    const auto pump = [this] {
+        if (busy_) DispatchPaintAndSentMessages();
+        else PumpWaitingMessages(*this);
+    };
+    if (tray_.HandleMessage(message, lParam, pump)) return 0;
     switch (message) {
     case WM_CREATE: OnCreate(); return 0;
     case WM_CLOSE: OnClose(); return 0;
@@ -175,6 +181,7 @@ void MainWindow::ApplyCommandLine()
 
 void MainWindow::OnCommandLineTimer()
 {
+    if (busy_) return;  // its search waits for the command to end
     KillTimer(Handle(), kCommandLineTimer);  // one search per run
     OnSearchClicked(start_.contains);
 }
@@ -396,9 +403,8 @@ void MainWindow::OnCopyRows()
     const std::vector<int> selected = results_->View().SelectedItems();
     if (selected.empty()) return;
     const std::vector<std::size_t> rows(selected.begin(), selected.end());
-    if (!PutTextOnClipboard(Handle(), RowsAsText(*results_, rows))) {
-        ReportSystemError(GetLastError(), MB_ICONSTOP, L"Не удаётся скопировать строки в буфер обмена.");
-    }
+    const DWORD copied = PutTextOnClipboard(Handle(), RowsAsText(*results_, rows));
+    if (copied != ERROR_SUCCESS) ReportSystemError(copied, MB_ICONSTOP, L"Не удаётся скопировать строки в буфер обмена.");
 }
 
 // The list's own menu: «Копировать», with the mouse or the keyboard (the menu key, Shift+F10).

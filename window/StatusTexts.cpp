@@ -1,8 +1,7 @@
 #include "StatusTexts.h"
 
-#include <unordered_set>
-
 #include "MainWindowDesign.h"
+#include "actions/ListedProcesses.h"
 
 std::wstring SearchSummary(std::size_t rows, std::size_t processes, std::size_t unexamined)
 {
@@ -11,12 +10,7 @@ std::wstring SearchSummary(std::size_t rows, std::size_t processes, std::size_t 
     return text;
 }
 
-std::size_t ProcessCount(const ResultsList& rows)
-{
-    std::unordered_set<std::wstring> keys;
-    for (std::size_t index = 0; index < rows.Count(); ++index) keys.insert(rows.Row(index).processKey);
-    return keys.size();
-}
+std::size_t ProcessCount(const ResultsList& rows) { return ListedProcesses(rows).size(); }
 
 std::wstring UnexaminedList(const std::vector<UnexaminedProcess>& processes)
 {

@@ -98,7 +98,7 @@ void WriteWholeFile(const std::wstring& fileName, const std::string& bytes)
     // A read-only file keeps its protection, whatever a replace would allow.
     const DWORD attributes = GetFileAttributesW(target.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
-    if (exists && (attributes & FILE_ATTRIBUTE_READONLY) != 0) throw SystemError(L"WriteTextFile", ERROR_ACCESS_DENIED);
+    if (exists && (attributes & FILE_ATTRIBUTE_READONLY) != 0) throw SystemError(L"WriteWholeFile", ERROR_ACCESS_DENIED);
     std::wstring folder = FolderOf(fileName);
     if (folder.empty()) folder = L".";
     TemporaryFile temporary(folder);

@@ -85,7 +85,8 @@ public:
         show.lVal = SW_SHOWDEFAULT;
         const HRESULT started =
             shell->ShellExecute(file.variant.bstrVal, arguments.variant, directory.variant, operation.variant, show);
-        return SUCCEEDED(started) ? ERROR_SUCCESS : static_cast<DWORD>(HRESULT_CODE(started));
+        if (SUCCEEDED(started)) return ERROR_SUCCESS;
+        return HRESULT_FACILITY(started) == FACILITY_WIN32 ? static_cast<DWORD>(HRESULT_CODE(started)) : ERROR_GEN_FAILURE;
     }
     bool AllowMessageFromFewerRights(HWND window, UINT message) override
     {

@@ -83,8 +83,11 @@ std::wstring ExtendedLengthPath(std::wstring_view path)
     const bool drive = path.size() > 2 && path[1] == L':' && IsFolderSeparator(path[2]);
     const bool unc = path.size() > 2 && IsFolderSeparator(path[0]) && IsFolderSeparator(path[1]) && path[2] != L'?' &&
                      path[2] != L'.';
-    if (drive) return L"\\\\?\\" + std::wstring(path);
-    if (unc) return L"\\\\?\\UNC\\" + std::wstring(path.substr(2));
+    // The extended form is taken as it stands: its separators must be backslashes.
+    std::wstring separated(path);
+    std::replace(separated.begin(), separated.end(), L'/', L'\\');
+    if (drive) return L"\\\\?\\" + separated;
+    if (unc) return L"\\\\?\\UNC\\" + separated.substr(2);
     return std::wstring(path);
 }
 

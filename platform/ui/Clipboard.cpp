@@ -33,17 +33,19 @@ private:
 
 }  // namespace
 
-bool PutTextOnClipboard(HWND owner, std::wstring_view text)
+DWORD PutTextOnClipboard(HWND owner, std::wstring_view text)
 {
     UniqueGlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t)));
-    if (!memory) return false;
+    if (!memory) return GetLastError();
     auto* const characters = static_cast<wchar_t*>(GlobalLock(memory.get()));
-    if (characters == nullptr) return false;
+    if (characters == nullptr) return GetLastError();
     std::memcpy(characters, text.data(), text.size() * sizeof(wchar_t));
     characters[text.size()] = L'\0';
     GlobalUnlock(memory.get());
     const OpenedClipboard clipboard(owner);
-    if (!clipboard || !EmptyClipboard() || SetClipboardData(CF_UNICODETEXT, memory.get()) == nullptr) return false;
+    if (!clipboard || !EmptyClipboard() || SetClipboardData(CF_UNICODETEXT, memory.get()) == nullptr) {
+        return GetLastError();  // read before the clipboard closes and the memory goes
+    }
     memory.release();  // the clipboard owns it now
-    return true;
+    return ERROR_SUCCESS;
 }

@@ -3,6 +3,6 @@
 
 #include <string_view>
 
-// Puts the text on the clipboard as Unicode text, for the window `owner`; false when the
-// clipboard could not be had, with the reason in the last error.
-bool PutTextOnClipboard(HWND owner, std::wstring_view text);
+// Puts the text on the clipboard as Unicode text, for the window `owner`: ERROR_SUCCESS,
+// else why the clipboard could not take it.
+DWORD PutTextOnClipboard(HWND owner, std::wstring_view text);

@@ -57,21 +57,6 @@ void ListView::SetItemText(int index, int subItem, const std::wstring& text)
     SendMessageW(handle_, LVM_SETITEMTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
 }
 
-std::wstring ListView::ItemText(int index, int subItem) const
-{
-    std::wstring buffer(260, L'\0');
-    for (;;) {
-        LVITEMW item{};
-        item.iSubItem = subItem;
-        item.pszText = buffer.data();
-        item.cchTextMax = static_cast<int>(buffer.size());
-        const auto length = static_cast<std::size_t>(
-            SendMessageW(handle_, LVM_GETITEMTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)));
-        if (length + 1 < buffer.size()) return buffer.substr(0, length);
-        buffer.assign(buffer.size() * 2, L'\0');  // the text may have been cut
-    }
-}
-
 void ListView::DeleteAllItems() { SendMessageW(handle_, LVM_DELETEALLITEMS, 0, 0); }
 
 std::vector<int> ListView::SelectedItems() const

@@ -26,7 +26,6 @@ public:
     // Items; InsertItem answers the new item's index, or -1 when the list takes no more.
     int InsertItem(int index, const std::wstring& text);
     void SetItemText(int index, int subItem, const std::wstring& text);
-    std::wstring ItemText(int index, int subItem) const;
     void DeleteAllItems();
     // The selected items, in order; selecting every item.
     std::vector<int> SelectedItems() const;

@@ -173,7 +173,7 @@ TEST_F(ListedProcessActions, AFailedSaveIsReportedAndLeavesTheOldFileAndNoOther)
     EXPECT_EQ(FilesIn(folder.Path()), 2) << "no temporary file is left";
     ASSERT_EQ(boxes.shown.size(), 4u);
     EXPECT_EQ(boxes.shown[0].text, half + kCannotSave + L"WriteFile: Диск полностью заполнен.");
-    EXPECT_EQ(boxes.shown[1].text, locked + kCannotSave + L"WriteTextFile: Доступ запрещён.");
+    EXPECT_EQ(boxes.shown[1].text, locked + kCannotSave + L"WriteWholeFile: Доступ запрещён.");
     EXPECT_EQ(boxes.shown[2].text.rfind(vanished + kCannotSave, 0), 0u) << "with the error's details";
     EXPECT_EQ(boxes.shown[3].text, half + kCannotSave + L"Путь программы нельзя записать в кодовой странице 866, а "
                                                         L"короткого имени у него нет: C:\\不存在\\tool.exe");
@@ -222,7 +222,7 @@ TEST_F(ListedProcessActions, ASaveThatFailsHalfwayKeepsTheOnlyCopiesAndSaysWhere
         if (third) {  // the old file at the backup's name decides: nothing is deleted, the third's file stays
             ASSERT_EQ(left.size(), 3u);
             EXPECT_EQ(left["a third program's"], file);
-            EXPECT_EQ(boxes.shown[0].text, file + kCannotSave + L"MoveFileEx: " + SystemErrorDescription(ERROR_ALREADY_EXISTS) +
+            EXPECT_EQ(boxes.shown[0].text, file + kCannotSave + L"MoveFileEx: Файл уже существует." +
                                                L"\r\nНовый текст остался в файле " + left[newText] +
                                                L"\r\nПрежний файл теперь лежит в файле " + left["old text"]);
             continue;

@@ -31,6 +31,7 @@ TEST(TextOperations, APathOfMaxPathOrMoreInTheFormWindowsTakesAtAnyLength)
         {L"C:\\" + tail, L"\\\\?\\C:\\" + tail},
         {L"\\\\server\\share\\" + tail, L"\\\\?\\UNC\\server\\share\\" + tail},
         {L"\\\\?\\C:\\" + tail, L"\\\\?\\C:\\" + tail},
+        {L"C:/dir/" + tail, L"\\\\?\\C:\\dir\\" + tail},  // the extended form takes no slashes
         {L"relative\\" + tail, L"relative\\" + tail},
     };
     for (const auto& [path, form] : paths) EXPECT_EQ(ExtendedLengthPath(path), form) << path.size();

@@ -680,7 +680,13 @@ TEST_F(MainWindowTest, WhileTerminateWaitsAClickEscAndCloseWaitForItsEndAndALogo
         bool openDuringTheWait = false;
         std::optional<DWORD> storedDuringTheWait;
         slow.onFirstWait = [&] {  // the user's real mouse and keyboard
-            if (!closing) return ClickWithTheMouse(Control::TerminateButton);
+            if (!closing) {
+                ClickWithTheMouse(Control::TerminateButton);
+                // Into the tray and back while terminate waits: the click still waits.
+                ShowWindow(window->Handle(), SW_MINIMIZE);
+                SendMessageW(window->Handle(), TrayIcon::kCallbackMessage, 1, WM_LBUTTONUP);
+                return;
+            }
             keybd_event(VK_ESCAPE, 0, 0, 0);
             keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
             SendMessageW(window->Handle(), WM_CLOSE, 0, 0);

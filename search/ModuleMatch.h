@@ -4,8 +4,8 @@
 #include <string_view>
 
 enum class MatchMode {
-    EndsWith,  // the path ends with the specification; no folder separator is needed before it
-    Contains,  // the specification stands anywhere in the path (Ctrl held as the search starts)
+    EndsWith,  // the path ends with the module specification; no folder separator is needed before it
+    Contains,  // the module specification stands anywhere in the path (Ctrl held as the search starts)
 };
 
 bool ModulePathMatches(std::wstring_view path, std::wstring_view specification, MatchMode mode, bool ignoreCase);

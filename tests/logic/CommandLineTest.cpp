@@ -30,7 +30,7 @@ TEST(CommandLine, TheTextAfterTheProgramsNameTrimmed)
 
 TEST(CommandLine, SwitchesForTheContainsTestAndTheCopyStartedByTheOfferTheSpecificationExactlyAfterTheOffers)
 {
-    // arguments; then the specification, the contains test, started by the offer
+    // arguments; then the module specification, the contains test, started by the offer
     const std::tuple<const wchar_t*, const wchar_t*, bool, bool> cases[] = {
         {L"  kernel32.dll ", L"kernel32.dll", false, false},  // today's command lines keep their meaning
         {L"/CONTAINS system32", L"system32", true, false},

@@ -34,22 +34,15 @@ DWORD FailureCode(DWORD fallback)
     return error != ERROR_SUCCESS ? error : fallback;
 }
 
-bool IsRunning(ProcessQueries& api, DWORD processId)
-{
-    const std::optional<std::vector<DWORD>> ids = RunningProcessIds(api);
-    // A list that cannot be read proves nothing: the process may still run.
-    return !ids || std::find(ids->begin(), ids->end(), processId) != ids->end();
-}
-
 // Terminates the process unless it has ended already (a browser's helper processes end
 // with their main one) or is another now.
-Ending StartEnding(const ListedProcess& listed, ProcessQueries& api, ProcessControl& control)
+Ending StartEnding(const ListedProcess& listed, ProcessQueries& api, ProcessControl& control, RunningProcesses& running)
 {
     const auto id = static_cast<DWORD>(listed.processId);
     UniqueHandle process = api.OpenProcess(kAccess, id);
     if (!process) {
         const DWORD error = FailureCode(ERROR_ACCESS_DENIED);
-        return {UniqueHandle(), 0, IsRunning(api, id) ? error : ERROR_SUCCESS};
+        return {UniqueHandle(), 0, running.MayRun(id) ? error : ERROR_SUCCESS};
     }
     const auto unlessItEnds = [&](DWORD error) { return Ending{std::move(process), kWaitForEndingMs, error}; };
     // The id and the start time name one process for good: another that took the id is left alone.
@@ -57,12 +50,12 @@ Ending StartEnding(const ListedProcess& listed, ProcessQueries& api, ProcessCont
     if (started && *started != *listed.startTime) return {};
     if (!started) {
         SetLastError(ERROR_SUCCESS);
-        const std::optional<std::wstring> running = ProgramPathOf(api, process.get());
-        if (!running) return unlessItEnds(FailureCode(ERROR_PARTIAL_COPY));
+        const std::optional<std::wstring> program = ProgramPathOf(api, process.get());
+        if (!program) return unlessItEnds(FailureCode(ERROR_PARTIAL_COPY));
         // Without both paths nothing tells whether the id still belongs to the listed process.
-        if (running->empty() || listed.program.empty()) return unlessItEnds(ERROR_PARTIAL_COPY);
+        if (program->empty() || listed.program.empty()) return unlessItEnds(ERROR_PARTIAL_COPY);
         // The listed program has ended, and another program has its id now.
-        if (!EqualIgnoringCase(*running, listed.program)) return {};
+        if (!EqualIgnoringCase(*program, listed.program)) return {};
     }
     // Ending a critical process stops Windows at once.
     if (control.IsCritical(process.get())) return {UniqueHandle(), 0, ERROR_ACCESS_DENIED};
@@ -109,7 +102,8 @@ std::vector<DWORD> EndListedProcesses(const std::vector<ListedProcess>& processe
     ProcessControl& control = Seam<ProcessControl>::Current();
     std::vector<Ending> endings;
     endings.reserve(processes.size());
-    for (const ListedProcess& process : processes) endings.push_back(StartEnding(process, api, control));
+    RunningProcesses running(api);
+    for (const ListedProcess& process : processes) endings.push_back(StartEnding(process, api, control, running));
     WaitForEnds(endings, control);
     std::vector<DWORD> outcomes;
     for (const Ending& ending : endings) outcomes.push_back(ending.error);

@@ -122,7 +122,7 @@ ProcessReading ReadNtProcess(DWORD processId)
     if (processId == 0) return reading;  // the idle process: skipped
     ProcessQueries& api = Seam<ProcessQueries>::Current();
     const auto notRead = [&](ProcessReading::Result result) {
-        const Glimpse glimpse = GlimpseOf(processId);
+        const Glimpse glimpse = GlimpseOf(processId, false);  // its name is asked once, at the end
         if (!glimpse.withoutUserModules) {
             reading.result = result;
             reading.startTime = glimpse.startTime;

@@ -1,6 +1,5 @@
 #include "UnexaminedProcesses.h"
 
-#include <algorithm>
 #include <unordered_map>
 
 #include "platform/processes/ProcessQueries.h"
@@ -27,7 +26,7 @@ std::unordered_map<DWORD, std::wstring> ProgramNamesFromSnapshot()
 
 }  // namespace
 
-Glimpse GlimpseOf(DWORD processId)
+Glimpse GlimpseOf(DWORD processId, bool named)
 {
     ProcessQueries& api = Seam<ProcessQueries>::Current();
     Glimpse glimpse;
@@ -36,6 +35,7 @@ Glimpse GlimpseOf(DWORD processId)
     glimpse.startTime = StartTimeOf(api, process.get());
     bool present = true;
     glimpse.withoutUserModules = api.HasEnvironmentBlock(process.get(), &present) && !present;
+    if (!named) return glimpse;
     bool isProtected = false;
     glimpse.isProtected = api.IsProtected(process.get(), &isProtected) && isProtected;
     if (const std::optional<std::wstring> program = ProgramPathOf(api, process.get())) {
@@ -47,19 +47,17 @@ Glimpse GlimpseOf(DWORD processId)
 std::vector<UnexaminedProcess> UnexaminedProcesses(const std::vector<ProcessReading>& readings)
 {
     std::vector<UnexaminedProcess> unexamined;
-    std::optional<std::optional<std::vector<DWORD>>> running;  // a fresh process list, read once when needed
+    RunningProcesses running(Seam<ProcessQueries>::Current());
     std::optional<std::unordered_map<DWORD, std::wstring>> snapshotNames;
     for (const ProcessReading& reading : readings) {
         const bool refused = reading.result == ProcessReading::Result::Refused;
         if (!refused && reading.result != ProcessReading::Result::Failed) continue;
         if (reading.processId == GetCurrentProcessId()) continue;
-        const Glimpse now = GlimpseOf(reading.processId);
+        const Glimpse now = GlimpseOf(reading.processId, true);
         if (now.withoutUserModules) continue;
         bool stillRuns = reading.startTime && now.startTime && *reading.startTime == *now.startTime;
         if (!reading.startTime || !now.startTime) {
-            if (!running) running = RunningProcessIds(Seam<ProcessQueries>::Current());
-            // A list that cannot be read proves nothing: the process may still run.
-            stillRuns = !*running || std::count((*running)->begin(), (*running)->end(), reading.processId) > 0;
+            stillRuns = running.MayRun(reading.processId);
         }
         if (!stillRuns) continue;
         std::wstring name = now.programName;

@@ -10,14 +10,15 @@
 #include "NtProcessWalk.h"
 #include "SearchOutcome.h"
 
-// What the least rights (PROCESS_QUERY_LIMITED_INFORMATION) tell of a process.
+// What the least rights (PROCESS_QUERY_LIMITED_INFORMATION) tell of a process; its name and
+// protection only when `named`.
 struct Glimpse {
     std::optional<std::uint64_t> startTime;
     bool withoutUserModules = false;  // no process environment block: nothing user-mode to read
     bool isProtected = false;
     std::wstring programName;  // its program's file name; empty where its image name cannot be read
 };
-Glimpse GlimpseOf(DWORD processId);
+Glimpse GlimpseOf(DWORD processId, bool named);
 
 // The processes of `readings` that were refused or failed and still run as the search
 // ends: the same process, its start time unchanged or, where not even that can be read,

@@ -15,12 +15,10 @@ public:
         BOOL critical = FALSE;
         if (isProcessCritical != nullptr && isProcessCritical(process, &critical)) return critical != FALSE;
 
-        using QueryInformationFn = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
-        static const auto query = SystemFunction<QueryInformationFn>(L"ntdll.dll", "NtQueryInformationProcess");
         constexpr int kProcessBreakOnTermination = 29;
         ULONG breakOnTermination = 0;
-        return query != nullptr &&
-               query(process, kProcessBreakOnTermination, &breakOnTermination, sizeof breakOnTermination, nullptr) >= 0 &&
+        return QueryProcessInformation(process, kProcessBreakOnTermination, &breakOnTermination,
+                                       sizeof breakOnTermination) &&
                breakOnTermination != 0;
     }
     bool Terminate(HANDLE process) override { return TerminateProcess(process, 1) != FALSE; }

@@ -2,6 +2,8 @@
 
 #include <psapi.h>
 
+#include <algorithm>
+
 #include "platform/SystemFunction.h"
 #include "platform/text/TextOperations.h"
 
@@ -44,12 +46,8 @@ public:
             void* environmentBlock;
             ULONG_PTR affinityMask, basePriority, processId, parentProcessId;
         } information{};
-        using QueryFn = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
-        static const auto query = SystemFunction<QueryFn>(L"ntdll.dll", "NtQueryInformationProcess");
         constexpr int kProcessBasicInformation = 0;
-        if (query == nullptr || query(process, kProcessBasicInformation, &information, sizeof information, nullptr) < 0) {
-            return false;
-        }
+        if (!QueryProcessInformation(process, kProcessBasicInformation, &information, sizeof information)) return false;
         *present = information.environmentBlock != nullptr;
         return true;
     }
@@ -152,4 +150,10 @@ std::optional<std::uint64_t> StartTimeOf(ProcessQueries& api, HANDLE process)
     std::uint64_t time = 0;
     if (!api.StartTime(process, &time)) return std::nullopt;
     return time;
+}
+
+bool RunningProcesses::MayRun(DWORD processId)
+{
+    if (!ids_) ids_ = RunningProcessIds(api_);
+    return !*ids_ || std::find((*ids_)->begin(), (*ids_)->end(), processId) != (*ids_)->end();
 }

@@ -63,3 +63,15 @@ std::optional<std::wstring> ProgramPathOf(ProcessQueries& api, HANDLE process);
 
 // When the process started; nullopt when that cannot be read.
 std::optional<std::uint64_t> StartTimeOf(ProcessQueries& api, HANDLE process);
+
+// Whether a process may still run: its id is in the process list, read once, when first
+// asked. A list that cannot be read proves nothing: then every process may still run.
+class RunningProcesses {
+public:
+    explicit RunningProcesses(ProcessQueries& api) : api_(api) {}
+    bool MayRun(DWORD processId);
+
+private:
+    ProcessQueries& api_;
+    std::optional<std::optional<std::vector<DWORD>>> ids_;
+};

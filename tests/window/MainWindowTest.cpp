@@ -821,6 +821,7 @@ TEST_F(MainWindowTest, TheSelectedRowsGoToTheClipboardByCtrlCOrTheListsMenuAndTh
     SetForegroundWindow(window->Handle());
     SetSpecification(L"_xq29.dll");
     Click(Control::SearchButton);
+    EXPECT_EQ(WindowText(Handle(Control::Status)), L"Найдено строк: 2, процессов: 1.") << "one process on two rows";
     const HWND list = Handle(Control::ResultsList);
     const std::wstring headers = L"Имя процесса\tВерсия модуля\tПолное имя файла модуля\r\n";
     const std::wstring rowA = L"vennick_test_helper.exe\t---\t" + a + L"\r\n";

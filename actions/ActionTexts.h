@@ -11,11 +11,13 @@ std::wstring RelaunchConfirmation();
 
 inline constexpr const wchar_t* kBatchFilter = L"Пакетные файлы|*.BAT;*.CMD|Все файлы|*.*";
 inline constexpr const wchar_t* kBatchDefaultExtension = L"BAT";
-inline constexpr const wchar_t* kLastBatchFolderSetting = L"Last Save BAT Path";
 
 // Messages about one file or program: its full path, an empty line, the sentence.
 // `idText` follows the word directly (it starts with its own blank).
 std::wstring TerminateFailure(std::wstring_view programPath, std::wstring_view idText);
+// Processes terminate leaves alone: one it cannot tell from another, one Windows marks critical.
+std::wstring TerminateUnidentified(std::wstring_view programPath, std::wstring_view idText);
+std::wstring TerminateCritical(std::wstring_view programPath, std::wstring_view idText);
 std::wstring RelaunchFailure(std::wstring_view programPath);
 std::wstring SaveFailure(std::wstring_view batchFile);
 std::wstring SaveSuccess(std::wstring_view batchFile);

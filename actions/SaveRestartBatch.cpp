@@ -47,11 +47,11 @@ void SaveRestartBatch(const ResultsList& rows, HWND owner)
     dialog.filter = action_texts::kBatchFilter;
     dialog.owner = owner;
     const SettingsStore settings;
-    dialog.initialFolder = settings.ReadSetting(L"", action_texts::kLastBatchFolderSetting, CurrentDirectory());
+    dialog.initialFolder = settings.LastBatchFolder(CurrentDirectory());
     if (!dialog.Show()) return;
 
     // The folder is remembered even when the write then fails.
-    settings.WriteSetting(L"", action_texts::kLastBatchFolderSetting, dialog.Folder());
+    settings.KeepLastBatchFolder(dialog.Folder());
 
     try {
         WriteWholeFile(dialog.FileName(), RestartBatchFor(rows));

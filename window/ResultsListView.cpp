@@ -11,7 +11,7 @@ void ResultsListView::CreateColumns(UINT dpi)
 {
     constexpr int kColumns = static_cast<int>(std::size(main_window::kResultsColumns));
     // A column without a valid stored width keeps the design's.
-    const auto stored = SettingsStore().ReadColumnWidths(main_window::kResultsListName, kColumns);
+    const auto stored = SettingsStore().ResultsColumnWidths(kColumns);
     std::vector<int> widths;
     for (int column = 0; column < kColumns; ++column) {
         view_.InsertColumn(column, main_window::kResultsColumns[column].header, 0);
@@ -39,7 +39,7 @@ void ResultsListView::TakeSystemColors()
 
 void ResultsListView::SaveColumnWidths(UINT dpi) const
 {
-    SettingsStore().SaveColumnWidths(main_window::kResultsListName, ColumnWidthsTwips(dpi));
+    SettingsStore().KeepResultsColumnWidths(ColumnWidthsTwips(dpi));
 }
 
 void ResultsListView::ChangeDpi(UINT from, UINT to) { SetColumnWidthsTwips(ColumnWidthsTwips(from), to); }

@@ -1,50 +1,54 @@
 #include "SettingsStore.h"
 
-#include "platform/AppIdentity.h"
 #include "platform/registry/Registry.h"
+#include "platform/registry/SettingsNames.h"
 
-std::wstring SettingsStore::KeyPath(std::wstring_view section)
+namespace {
+
+// HKEY_CURRENT_USER\Software\<maker>\<product>, or a subkey of it.
+std::wstring KeyPath(const wchar_t* subkey = nullptr)
 {
-    std::wstring path = std::wstring(L"Software\\") + app::kMaker + L"\\" + app::kProduct;
-    if (!section.empty()) path.append(L"\\").append(section);
+    std::wstring path = std::wstring(settings_names::kSoftware) + L"\\" + settings_names::kMaker + L"\\" +
+                        settings_names::kProduct;
+    if (subkey != nullptr) path.append(L"\\").append(subkey);
     return path;
 }
 
-std::wstring SettingsStore::ColumnWidthName(int column) { return L"Column " + std::to_wstring(column) + L" Width"; }
+}  // namespace
 
-std::wstring SettingsStore::ReadSetting(std::wstring_view section, std::wstring_view name,
-                                        const std::wstring& defaultValue) const
+std::wstring SettingsStore::LastBatchFolder(const std::wstring& fallback) const
 {
-    const UniqueHkey key = OpenRegistryKey(HKEY_CURRENT_USER, KeyPath(section));
-    if (!key) return defaultValue;
-    return ReadRegistryString(key.get(), std::wstring(name)).value_or(defaultValue);
+    const UniqueHkey key = OpenRegistryKey(HKEY_CURRENT_USER, KeyPath());
+    const std::optional<StoredValue> value = key ? ReadRegistryValue(key.get(), settings_names::kLastBatchFolder)
+                                                 : std::nullopt;
+    return value ? StoredFolder(*value).value_or(fallback) : fallback;
 }
 
-bool SettingsStore::WriteSetting(std::wstring_view section, std::wstring_view name, const std::wstring& value) const
+bool SettingsStore::KeepLastBatchFolder(const std::wstring& folder) const
 {
-    const UniqueHkey key = CreateRegistryKey(HKEY_CURRENT_USER, KeyPath(section));
-    return key && WriteRegistryString(key.get(), std::wstring(name), value);
+    const UniqueHkey key = CreateRegistryKey(HKEY_CURRENT_USER, KeyPath());
+    return key && WriteRegistryString(key.get(), settings_names::kLastBatchFolder, folder);
 }
 
-std::vector<std::optional<int>> SettingsStore::ReadColumnWidths(std::wstring_view listName, int columnCount) const
+std::vector<std::optional<int>> SettingsStore::ResultsColumnWidths(int columnCount) const
 {
     std::vector<std::optional<int>> widths(static_cast<std::size_t>(columnCount));
-    const UniqueHkey key = OpenRegistryKey(HKEY_CURRENT_USER, KeyPath(listName));
+    const UniqueHkey key = OpenRegistryKey(HKEY_CURRENT_USER, KeyPath(settings_names::kResultsList));
     if (!key) return widths;
     for (int column = 1; column <= columnCount; ++column) {
-        const auto twips = ReadRegistryDword(key.get(), ColumnWidthName(column));
-        // A REG_DWORD holding a negative number reads as a huge one: both are out of range.
-        if (twips && *twips <= static_cast<DWORD>(kMaxColumnWidthTwips)) widths[column - 1] = static_cast<int>(*twips);
+        if (const auto value = ReadRegistryValue(key.get(), settings_names::ColumnWidth(column))) {
+            widths[column - 1] = StoredColumnWidth(*value);
+        }
     }
     return widths;
 }
 
-void SettingsStore::SaveColumnWidths(std::wstring_view listName, const std::vector<int>& widthsTwips) const
+void SettingsStore::KeepResultsColumnWidths(const std::vector<int>& widthsTwips) const
 {
-    const UniqueHkey key = CreateRegistryKey(HKEY_CURRENT_USER, KeyPath(listName));
+    const UniqueHkey key = CreateRegistryKey(HKEY_CURRENT_USER, KeyPath(settings_names::kResultsList));
     if (!key) return;
     for (std::size_t column = 0; column < widthsTwips.size(); ++column) {
-        WriteRegistryDword(key.get(), ColumnWidthName(static_cast<int>(column) + 1),
+        WriteRegistryDword(key.get(), settings_names::ColumnWidth(static_cast<int>(column) + 1),
                            static_cast<DWORD>(widthsTwips[column]));
     }
 }

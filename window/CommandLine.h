@@ -7,13 +7,16 @@
 // only separate it and are not part of the text.
 std::wstring CommandLineArguments(std::wstring_view commandLine);
 
-// What the command line asks for. Switches come first, each followed by a blank or tab; what
-// follows them, trimmed of blanks and of one pair of quotes around the whole, is the
-// module specification. A switch holds a "/", which no file name can.
-//   /contains   search with the contains test, as with Ctrl held
-//   /elevated   started by the offer to check every process with full rights: the
-//               specification follows exactly as it was searched, and the offer is
-//               never made again
+// What the command line asks for. The user's: switches first, each followed by a blank or
+// tab, then the module specification, trimmed of blanks and of one pair of quotes around
+// the whole. A switch holds a "/", which no file name can.
+//   /contains            search with the contains test, as with Ctrl held
+// The copy started by the offer to check every process with full rights:
+//   /elevated SPEC       the ends-with test
+//   /elevated:contains SPEC
+//                        the contains test
+// with one blank, then the specification exactly as it was searched; the offer is never
+// made again.
 struct StartRequest {
     std::wstring specification;
     bool contains = false;

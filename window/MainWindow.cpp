@@ -3,35 +3,32 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include <algorithm>
-
 #include <utility>
 
+#include "ElevatedCopy.h"
 #include "KeyShortcuts.h"
 #include "KeyboardState.h"
+#include "MainWindowControls.h"
+#include "MainWindowPainting.h"
 #include "MessageLoop.h"
+#include "ResultsListMenu.h"
+#include "RowsCopy.h"
+#include "SearchFailureReport.h"
+#include "StatusBand.h"
 #include "StatusTexts.h"
 #include "UnexaminedBox.h"
-#include "actions/ActionTexts.h"
 #include "actions/ListedProcessActions.h"
 #include "platform/AppIdentity.h"
 #include "platform/HostEnvironment.h"
 #include "platform/SystemError.h"
-#include "platform/files/FileNames.h"
-#include "platform/processes/OwnProcess.h"
 #include "platform/shell/Elevation.h"
-#include "platform/text/TextOperations.h"
 #include "platform/tray/TrayTooltip.h"
 #include "platform/ui/AboutBox.h"
-#include "platform/ui/Clipboard.h"
 #include "platform/ui/ContainerWindows.h"
-#include "platform/ui/Dpi.h"
-#include "platform/ui/ErrorReports.h"
 #include "platform/ui/Gdi.h"
 #include "platform/ui/MessageBoxes.h"
 #include "platform/ui/MessagePump.h"
 #include "platform/ui/UserFeedback.h"
-#include "platform/ui/WindowPlacement.h"
 #include "search/ModuleSearch.h"
 
 using main_window::Control;
@@ -41,7 +38,6 @@ namespace {
 constexpr const wchar_t* kWindowClass = L"VennickMain";
 constexpr UINT_PTR kCommandLineTimer = 1;
 constexpr UINT kCommandLineTimerPeriodMs = 1;
-constexpr UINT kCopyCommand = 1;
 
 }  // namespace
 
@@ -72,18 +68,12 @@ bool MainWindow::PreTranslateMessage(MSG& message)
     return IsDialogMessageW(Handle(), &message) != FALSE;
 }
 
-HWND MainWindow::ControlHandle(Control control) const { return GetDlgItem(Handle(), static_cast<int>(control)); }
+HWND MainWindow::ControlHandle(Control control) const { return ControlOf(Handle(), control); }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    // The tray icon sees every message first: its callback, the taskbar's restart, the
-    // window's end.
-    // A command's own message box may be up: then the restored window is only drawn.
-    const auto pump = [this] {
-        if (busy_) DispatchPaintAndSentMessages();
-        else PumpWaitingMessages(*this);
-    };
-    if (tray_.HandleMessage(message, lParam, pump)) return 0;
+    // The tray icon sees every message first: its callback, the taskbar's restart, the window's end.
+    if (tray_.HandleMessage(message, lParam)) return 0;
     switch (message) {
     case WM_CREATE: OnCreate(); return 0;
     case WM_CLOSE: OnClose(); return 0;
@@ -100,16 +90,11 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CONTEXTMENU:
         if (OnContextMenu(reinterpret_cast<HWND>(wParam), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) return 0;
         break;
-    case DM_GETDEFID: return MAKELRESULT(static_cast<int>(shownDefault_), DC_HASDEFID);
+    case DM_GETDEFID: return defaultButton_.Id();
     case WM_TIMER:
         if (wParam == kCommandLineTimer) OnCommandLineTimer();
         return 0;
-    case WM_CTLCOLORSTATIC:
-        if (reinterpret_cast<HWND>(lParam) != ControlHandle(Control::Label) &&
-            reinterpret_cast<HWND>(lParam) != ControlHandle(Control::Status)) {
-            break;
-        }
-        return OnLabelColor(reinterpret_cast<HDC>(wParam));
+    case WM_CTLCOLORSTATIC: return OnStaticColor(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
     case WM_SYSCOLORCHANGE:
     case WM_THEMECHANGED: OnColorsChanged(message, wParam, lParam); return 0;
     case WM_SETCURSOR:
@@ -123,15 +108,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 void MainWindow::OnCreate()
 {
     SetMessageOwner(Handle());
-    MainWindowLayout::CreateControls(Handle());
+    layout_.Build(Handle());
     results_ = std::make_unique<ResultsListView>(ControlHandle(Control::ResultsList));
-    layout_.Apply(Handle(), DpiOfWindow(Handle()));
-    layout_.SizeFrame(Handle());  // before it is centred
-    CentreOnWorkArea(Handle());
-    if (!IsDebuggerAttached()) icons_ = SetWindowIcons(Handle(), kProgramIcon);
+    if (!IsDebuggerAttached()) icons_ = SetWindowIcons(Handle(), kProgramIcon, layout_.Dpi());
     ClipChildrenOfContainerWindows();
     results_->CreateColumns(layout_.Dpi());
-    tray_.Attach(Handle(), LoadTrayIcon(kProgramIcon));
+    tray_.Attach(Handle(), LoadTrayIcon(kProgramIcon), [this] { OnRestoringFromTray(); });
     // Elevated, the window still hears an Explorer that restarts with the user's rights.
     Seam<Elevation>::Current().AllowMessageFromFewerRights(Handle(), RegisterWindowMessageW(L"TaskbarCreated"));
     if (IsDebuggerAttached()) {
@@ -144,11 +126,8 @@ void MainWindow::OnCreate()
 // A command that waits lets the window answer meanwhile: it closes once the command has ended.
 void MainWindow::OnClose()
 {
-    if (busy_) {
-        closePending_ = true;
-        return;
-    }
-    DestroyWindow(Handle());
+    if (busy_) closePending_ = true;
+    else DestroyWindow(Handle());
 }
 
 void MainWindow::OnDestroy()
@@ -164,12 +143,8 @@ void MainWindow::OnDestroy()
 void MainWindow::OnEndSession(bool ending)
 {
     if (!ending) return;
-    if (!busy_) {
-        DestroyWindow(Handle());
-        return;
-    }
-    results_->SaveColumnWidths(layout_.Dpi());  // the process may end before the command does
-    closePending_ = true;
+    if (busy_) results_->SaveColumnWidths(layout_.Dpi());  // the process may end before the command does
+    OnClose();
 }
 
 void MainWindow::ApplyCommandLine()
@@ -189,27 +164,20 @@ void MainWindow::OnCommandLineTimer()
 void MainWindow::OnPaint()
 {
     const PaintContext paint(Handle());
-    const HDC dc = paint.Dc();
-    // The background shows the desktop's pattern or wallpaper, aligned with the screen.
-    PaintDesktop(dc);
-
-    const RECT band = layout_.PixelRect(main_window::kBackgroundBand);
-    const SelectedObject brush(dc, GetStockObject(DC_BRUSH));
-    const SelectedObject pen(dc, GetStockObject(DC_PEN));
-    SetDCBrushColor(dc, GetSysColor(COLOR_BTNFACE));
-    SetDCPenColor(dc, GetSysColor(COLOR_BTNTEXT));
-    Rectangle(dc, band.left, band.top, band.right, band.bottom);
-    // The status band over it, as a status bar: its line on top only.
-    const RECT status = layout_.PixelRect(main_window::kStatusBand);
-    SetDCPenColor(dc, GetSysColor(COLOR_BTNSHADOW));
-    Rectangle(dc, status.left - 1, status.top, status.right + 1, status.bottom + 1);
+    PaintMainWindow(paint.Dc(), layout_);
 }
 
-LRESULT MainWindow::OnLabelColor(HDC dc)
+LRESULT MainWindow::OnStaticColor(HWND control, HDC dc)
 {
-    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    if (control == ControlHandle(Control::Label) || control == ControlHandle(Control::Status)) return TextOnBandColors(dc);
+    return Default(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+}
+
+// A command's own message box may be up while the window comes back: then it is only drawn.
+void MainWindow::OnRestoringFromTray()
+{
+    if (busy_) DispatchPaintAndSentMessages();
+    else PumpWaitingMessages(*this);
 }
 
 // A top-level window hands the system's colour and theme changes to its common controls.
@@ -225,7 +193,7 @@ void MainWindow::OnMove() { InvalidateRect(Handle(), nullptr, FALSE); }
 void MainWindow::OnSize(WPARAM sizeKind)
 {
     if (sizeKind == SIZE_MINIMIZED) {
-        tray_.OnMinimized(TrayTooltip(main_window::kCaption, ControlText(Control::SpecificationBox)));
+        tray_.OnMinimized(TrayTooltip(main_window::kCaption, ControlText(Handle(), Control::SpecificationBox)));
     } else {
         tray_.OnRestored();
     }
@@ -241,19 +209,15 @@ bool MainWindow::OnSetCursor()
 
 void MainWindow::OnActivate(bool active)
 {
-    const HWND focus = GetFocus();
-    if (!active) {
-        if (focus != nullptr && IsChild(Handle(), focus)) focusedControl_ = focus;
-        return;
-    }
-    const bool remembered = focusedControl_ != nullptr && IsWindow(focusedControl_) && IsWindowEnabled(focusedControl_);
-    SetFocus(remembered ? focusedControl_ : ControlHandle(Control::SpecificationBox));
+    if (active) focus_.OnActivated(Handle());
+    else focus_.OnDeactivated(Handle());
 }
 
 void MainWindow::OnDpiChanged(UINT dpi, const RECT& suggested)
 {
     results_->ChangeDpi(layout_.Dpi(), dpi);
     layout_.Apply(Handle(), dpi);
+    if (!IsDebuggerAttached()) icons_ = SetWindowIcons(Handle(), kProgramIcon, dpi);
     SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -261,51 +225,22 @@ void MainWindow::OnDpiChanged(UINT dpi, const RECT& suggested)
 void MainWindow::OnKeyDown(int& keyCode, int shift)
 {
     // Every Enter is decided here and never reaches the dialog keys: Ctrl+Enter's press is
-    // the one search it starts, with the contains test.
-    const auto press = [&](HWND button) {
-        keyCode = 0;  // taken first: a command that fails must not be pressed again by the dialog keys
-        OnCommand(GetDlgCtrlID(button), BN_CLICKED, button);
-    };
+    // the one search it starts. The key is taken first: a command that fails must not be
+    // pressed again by the dialog keys.
+    const bool inList = GetFocus() == results_->Handle();  // elsewhere Ctrl+C and Ctrl+A keep their own meaning
     switch (ShortcutFor(keyCode, shift)) {
     case WindowShortcut::ShowAbout: ShowAboutBox(L"", app::kAuthor); break;
     case WindowShortcut::Close: OnClose(); break;
-    case WindowShortcut::PressDefaultButton: press(ControlHandle(DefaultButton())); break;
-    case WindowShortcut::PressSearch: press(ControlHandle(Control::SearchButton)); break;
+    case WindowShortcut::PressDefaultButton: keyCode = 0, OnButtonClicked(DefaultButton::Current(Handle())); break;
+    case WindowShortcut::PressSearch: keyCode = 0, OnButtonClicked(Control::SearchButton); break;
     case WindowShortcut::Ignore: keyCode = 0; break;
-    // Elsewhere (the module specification box) Ctrl+C and Ctrl+A keep their own meaning.
     case WindowShortcut::CopyRows:
-        if (GetFocus() != results_->Handle()) break;
-        keyCode = 0;
-        OnCopyRows();
+        if (inList) keyCode = 0, CopySelectedRows(Handle(), *results_);
         break;
     case WindowShortcut::SelectAllRows:
-        if (GetFocus() != results_->Handle()) break;
-        keyCode = 0;
-        results_->View().SelectAllItems();
+        if (inList) keyCode = 0, results_->View().SelectAllItems();
         break;
     case WindowShortcut::None: break;
-    }
-}
-
-namespace {
-constexpr Control kPushButtons[] = {Control::SearchButton, Control::SaveBatchButton, Control::TerminateButton,
-                                    Control::RelaunchButton};
-}  // namespace
-
-Control MainWindow::DefaultButton() const
-{
-    const HWND focus = GetFocus();
-    for (Control button : kPushButtons) {
-        if (focus != nullptr && focus == ControlHandle(button)) return button;
-    }
-    return main_window::kDefaultButton;
-}
-
-void MainWindow::ShowAsDefault(Control button)
-{
-    shownDefault_ = button;
-    for (Control other : kPushButtons) {
-        SendMessageW(ControlHandle(other), BM_SETSTYLE, other == button ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
     }
 }
 
@@ -316,16 +251,17 @@ void MainWindow::OnCommand(int id, int code, HWND control)
         if (code == EN_SETFOCUS) OnSpecificationFocused();
         return;
     }
-    if (code == BN_SETFOCUS) ShowAsDefault(DefaultButton());
-    // A disabled button never clicks, whatever sent the command; nor does any while a command runs.
-    if (code != BN_CLICKED || control == nullptr || !IsWindowEnabled(control) || busy_) return;
+    if (code == BN_SETFOCUS) defaultButton_.Show(Handle(), DefaultButton::Current(Handle()));
+    if (code == BN_CLICKED && control != nullptr) OnButtonClicked(static_cast<Control>(id));
+}
+
+// A disabled button never clicks, whatever sent the command; nor does any while a command runs.
+void MainWindow::OnButtonClicked(Control button)
+{
+    if (!IsWindowEnabled(ControlHandle(button)) || busy_) return;
     {
-        busy_ = true;
-        const struct Done {
-            bool& busy;
-            ~Done() { busy = false; }
-        } done{busy_};
-        switch (static_cast<Control>(id)) {
+        const BusyScope busy(busy_);
+        switch (button) {
         case Control::SearchButton: OnSearchClicked(); break;
         case Control::TerminateButton: TerminateListedProcesses(*results_); break;
         case Control::RelaunchButton: RelaunchListedPrograms(*results_, Handle()); break;
@@ -344,40 +280,20 @@ void MainWindow::OnSearchClicked(bool contains)
         const WaitCursor wait;
         const bool ctrlHeld = (Seam<KeyboardState>::Current().ShiftMask(KeyMoment::Now) & kCtrlMask) != 0;
         results_->Clear();
-        ClearStatusBand();
-        searchedSpecification_ = ControlText(Control::SpecificationBox);
+        ClearStatusBand(Handle());
+        searchedSpecification_ = ControlText(Handle(), Control::SpecificationBox);
         searchedMode_ = contains || ctrlHeld ? MatchMode::Contains : MatchMode::EndsWith;
         {
             const ListViewRedrawSuspended quiet(results_->Handle());
             searchOutcome_ = SearchModule(*results_, searchedSpecification_, searchedMode_);
         }
-        const bool found = results_->Count() > 0;
-        EnableControl(Control::TerminateButton, found);
-        EnableControl(Control::RelaunchButton, found);
-        EnableControl(Control::SaveBatchButton, found);
-        ShowSearchOutcome();
+        if (searchOutcome_.listingFailure) ReportListingFailure(*searchOutcome_.listingFailure);
+        for (const Control action : {Control::TerminateButton, Control::RelaunchButton, Control::SaveBatchButton}) {
+            EnableControl(Handle(), action, results_->Count() > 0);
+        }
+        ShowSearchOutcome(Handle(), *results_, searchOutcome_, start_.fromOffer);
     }
     DefaultBeep();
-}
-
-// Empty before the first search, and again as a search starts, as the list is.
-void MainWindow::ClearStatusBand()
-{
-    SetWindowTextW(ControlHandle(Control::Status), L"");
-    ShowControl(Control::UnexaminedButton, false);
-    ShowControl(Control::ElevateButton, false);
-}
-
-void MainWindow::ShowSearchOutcome()
-{
-    const std::size_t unexamined = searchOutcome_.unexamined.size();
-    const std::wstring summary = SearchSummary(results_->Count(), ProcessCount(*results_), unexamined);
-    SetWindowTextW(ControlHandle(Control::Status), summary.c_str());
-    ShowControl(Control::UnexaminedButton, unexamined > 0);
-    // The copy this offer started never makes it again: where full rights see no more, it cannot loop.
-    const bool refused = std::any_of(searchOutcome_.unexamined.begin(), searchOutcome_.unexamined.end(),
-                                     [](const UnexaminedProcess& process) { return process.refused; });
-    ShowControl(Control::ElevateButton, refused && !start_.fromOffer && !Seam<Elevation>::Current().IsElevated());
 }
 
 void MainWindow::OnUnexaminedClicked() { ShowUnexaminedBox(Handle(), UnexaminedList(searchOutcome_.unexamined)); }
@@ -386,82 +302,34 @@ void MainWindow::OnUnexaminedClicked() { ShowUnexaminedBox(Handle(), UnexaminedL
 void MainWindow::OnElevateClicked()
 {
     results_->SaveColumnWidths(layout_.Dpi());
-    const std::wstring program = OwnProgramPath();
-    const DWORD started = Seam<Elevation>::Current().StartElevated(
-        Handle(), program, OfferArguments(searchedSpecification_, searchedMode_ == MatchMode::Contains),
-        CurrentDirectory());
-    if (started == ERROR_SUCCESS) {
-        SendMessageW(Handle(), WM_CLOSE, 0, 0);
-        return;
-    }
-    if (started == ERROR_CANCELLED) return;  // the user said no
-    ReportSystemError(started, MB_ICONSTOP, action_texts::RelaunchFailure(program));
+    if (StartElevatedCopy(Handle(), searchedSpecification_, searchedMode_)) SendMessageW(Handle(), WM_CLOSE, 0, 0);
 }
 
-void MainWindow::OnCopyRows()
-{
-    const std::vector<int> selected = results_->View().SelectedItems();
-    if (selected.empty()) return;
-    const std::vector<std::size_t> rows(selected.begin(), selected.end());
-    const DWORD copied = PutTextOnClipboard(Handle(), RowsAsText(*results_, rows));
-    if (copied != ERROR_SUCCESS) ReportSystemError(copied, MB_ICONSTOP, L"Не удаётся скопировать строки в буфер обмена.");
-}
-
-// The list's own menu: «Копировать», with the mouse or the keyboard (the menu key, Shift+F10).
 bool MainWindow::OnContextMenu(HWND from, POINT at)
 {
     if (from != results_->Handle()) return false;
-    if (at.x == -1 && at.y == -1) at = results_->View().KeyboardMenuPoint();
-    const UniqueMenu menu(CreatePopupMenu());
-    if (!menu) ThrowLastError(L"CreatePopupMenu");
-    const UINT state = results_->View().SelectedItems().empty() ? MF_GRAYED : MF_ENABLED;
-    AppendMenuW(menu.get(), MF_STRING | state, kCopyCommand, L"Копировать\tCtrl+C");
-    if (TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, Handle(), nullptr) ==
-        static_cast<BOOL>(kCopyCommand)) {
-        OnCopyRows();
+    switch (ShowResultsListMenu(Handle(), *results_, at)) {
+    case ResultsListCommand::Copy: CopySelectedRows(Handle(), *results_); break;
+    case ResultsListCommand::None: break;
     }
     return true;
 }
 
 void MainWindow::OnSpecificationChanged()
 {
-    EnableControl(Control::SearchButton, GetWindowTextLengthW(ControlHandle(Control::SpecificationBox)) > 0);
+    EnableControl(Handle(), Control::SearchButton, GetWindowTextLengthW(ControlHandle(Control::SpecificationBox)) > 0);
 }
 
 // Typing replaces the previous specification.
 void MainWindow::OnSpecificationFocused()
 {
     SendMessageW(ControlHandle(Control::SpecificationBox), EM_SETSEL, 0, -1);
-    ShowAsDefault(main_window::kDefaultButton);
+    defaultButton_.Show(Handle(), main_window::kDefaultButton);
 }
 
 void MainWindow::OnNotify(const NMHDR& notification)
 {
     if (notification.code == NM_SETFOCUS && notification.hwndFrom == results_->Handle()) {
-        ShowAsDefault(main_window::kDefaultButton);
+        defaultButton_.Show(Handle(), main_window::kDefaultButton);
     }
-}
-
-void MainWindow::ShowControl(Control control, bool show)
-{
-    const HWND handle = ControlHandle(control);
-    // Keyboard focus on a hidden control would be lost: it goes to the box instead.
-    if (!show && GetFocus() == handle) SetFocus(ControlHandle(Control::SpecificationBox));
-    ShowWindow(handle, show ? SW_SHOWNA : SW_HIDE);
-}
-
-void MainWindow::EnableControl(Control control, bool enable)
-{
-    const HWND handle = ControlHandle(control);
-    // Keyboard focus on a disabled control would be lost: it goes to the box instead.
-    if (!enable && GetFocus() == handle) SetFocus(ControlHandle(Control::SpecificationBox));
-    EnableWindow(handle, enable ? TRUE : FALSE);
-}
-
-std::wstring MainWindow::ControlText(Control control) const
-{
-    const HWND handle = ControlHandle(control);
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(handle)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(handle, text.data(), static_cast<int>(text.size()))));
-    return text;
 }

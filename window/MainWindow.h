@@ -5,6 +5,8 @@
 #include <string>
 
 #include "CommandLine.h"
+#include "DefaultButton.h"
+#include "FocusMemory.h"
 #include "MainWindowDesign.h"
 #include "MainWindowLayout.h"
 #include "ResultsListView.h"
@@ -16,8 +18,8 @@
 #include "search/SearchOutcome.h"
 
 // The program's one window: the module specification box, the search button, the results
-// list and the three action buttons. All of its state lives here; its window procedure
-// only hands each message to its handler.
+// list, the three action buttons and the status band. All of its state lives here; its
+// window procedure only hands each message to its handler.
 class MainWindow final : public Window {
 public:
     // `commandLine`: the text after the program's name (CommandLineArguments).
@@ -61,33 +63,32 @@ private:
     void OnActivate(bool active);
     void OnDpiChanged(UINT dpi, const RECT& suggested);
     bool OnSetCursor();  // true when it set the pointer
-    LRESULT OnLabelColor(HDC dc);
+    LRESULT OnStaticColor(HWND control, HDC dc);
     void OnColorsChanged(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(int id, int code, HWND control);
+    void OnButtonClicked(main_window::Control button);
     void OnNotify(const NMHDR& notification);
     bool OnContextMenu(HWND from, POINT at);  // true when it was the list's
     // `contains`: the contains test whatever the keyboard says (the command line's /contains).
     void OnSearchClicked(bool contains = false);
     void OnUnexaminedClicked();
     void OnElevateClicked();
-    void OnCopyRows();
     void OnSpecificationChanged();
     void OnSpecificationFocused();
     void OnCommandLineTimer();
+    // The window comes back from the tray: the messages waiting in the queue run once.
+    void OnRestoringFromTray();
 
     // The module specification on the command line goes into the box, and a one-shot timer
     // searches with it as soon as the window is up.
     void ApplyCommandLine();
-    // The button a plain Enter presses: the focused push button, else «Найти».
-    main_window::Control DefaultButton() const;
-    // Draws the button Enter presses as the default, and no other.
-    void ShowAsDefault(main_window::Control button);
-    void EnableControl(main_window::Control control, bool enable);
-    void ShowControl(main_window::Control control, bool show);
-    // What the last search found and could not examine, in the status band.
-    void ClearStatusBand();
-    void ShowSearchOutcome();
-    std::wstring ControlText(main_window::Control control) const;
+
+    // A command runs while it lives; a command may let the window answer while it waits.
+    struct BusyScope {
+        explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
+        ~BusyScope() { busy_ = false; }
+        bool& busy_;
+    };
 
     ComApartment apartment_;  // first in, last out: it outlives the window
     StartRequest start_;
@@ -100,9 +101,9 @@ private:
     TrayMinimizer tray_;
     WindowIcons icons_;
     std::unique_ptr<ResultsListView> results_;
-    HWND focusedControl_ = nullptr;  // given back when the window is activated again
-    main_window::Control shownDefault_ = main_window::kDefaultButton;
+    DefaultButton defaultButton_;
+    FocusMemory focus_;
     bool created_ = false;           // its creation ran to its end: there is something to keep
-    bool busy_ = false;              // a command runs, and may let the window answer while it waits
+    bool busy_ = false;
     bool closePending_ = false;      // closed while busy: it closes once the command has ended
 };

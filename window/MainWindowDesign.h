@@ -40,23 +40,41 @@ enum class Control : int {
     ElevateButton,     // shown without elevation when some process refused: searches again with full rights
 };
 
+// What a control is: the class it is created with, and what it does with the keyboard.
+enum class ControlKind {
+    Label,       // text on one line, clipped where it does not fit, never wrapped
+    Text,        // text that wraps to more lines when it needs them
+    TextBox,     // a single-line text box
+    PushButton,  // a command: a click or, when it has the focus, Enter presses it
+    ReportList,  // a list view in report view
+};
+
+// How a control is when the window opens.
+enum class ControlStart {
+    Enabled,
+    Disabled,  // until what it acts on exists
+    Hidden,    // until it has something to offer
+};
+
 struct ControlDesign {
     Control id;
+    ControlKind kind;
+    ControlStart start;
     const wchar_t* caption;
     TwipRect place;
 };
 
 inline constexpr ControlDesign kControls[] = {
-    {Control::Label, L"Имя файла модуля:", {180, 120, 1695, 210}},
-    {Control::SpecificationBox, L"", {120, 360, 5835, 375}},
-    {Control::SearchButton, L"Найти", {6060, 360, 1275, 375}},
-    {Control::ResultsList, L"", {120, 840, 7215, 4455}},
-    {Control::SaveBatchButton, L"Сохранить BAT", {3000, 5400, 1575, 435}},
-    {Control::TerminateButton, L"Завершить", {4680, 5400, 1275, 435}},
-    {Control::RelaunchButton, L"Запустить", {6060, 5400, 1275, 435}},
-    {Control::Status, L"", {120, 5970, 4335, 450}},
-    {Control::UnexaminedButton, L"Подробнее…", {4560, 6015, 1095, 375}},
-    {Control::ElevateButton, L"Проверить все", {5760, 6015, 1575, 375}},
+    {Control::Label, ControlKind::Label, ControlStart::Enabled, L"Имя файла модуля:", {180, 120, 1695, 210}},
+    {Control::SpecificationBox, ControlKind::TextBox, ControlStart::Enabled, L"", {120, 360, 5835, 375}},
+    {Control::SearchButton, ControlKind::PushButton, ControlStart::Disabled, L"Найти", {6060, 360, 1275, 375}},
+    {Control::ResultsList, ControlKind::ReportList, ControlStart::Enabled, L"", {120, 840, 7215, 4455}},
+    {Control::SaveBatchButton, ControlKind::PushButton, ControlStart::Disabled, L"Сохранить BAT", {3000, 5400, 1575, 435}},
+    {Control::TerminateButton, ControlKind::PushButton, ControlStart::Disabled, L"Завершить", {4680, 5400, 1275, 435}},
+    {Control::RelaunchButton, ControlKind::PushButton, ControlStart::Disabled, L"Запустить", {6060, 5400, 1275, 435}},
+    {Control::Status, ControlKind::Text, ControlStart::Enabled, L"", {120, 5970, 4335, 450}},
+    {Control::UnexaminedButton, ControlKind::PushButton, ControlStart::Hidden, L"Подробнее…", {4560, 6015, 1095, 375}},
+    {Control::ElevateButton, ControlKind::PushButton, ControlStart::Hidden, L"Проверить все", {5760, 6015, 1575, 375}},
 };
 
 // Enter presses it when the focus is on no other button.
@@ -79,9 +97,5 @@ inline constexpr ColumnDesign kResultsColumns[] = {
     {L"Версия модуля", 1590},
     {L"Полное имя файла модуля", 6400},
 };
-
-// The name under which the results list's column widths are kept (a registry subkey of
-// the program's settings).
-inline constexpr const wchar_t* kResultsListName = L"Processes List";
 
 }  // namespace main_window

@@ -5,49 +5,64 @@
 #include "platform/SystemError.h"
 #include "platform/ui/Dpi.h"
 #include "platform/ui/Twips.h"
+#include "platform/ui/WindowPlacement.h"
 
 using main_window::Control;
 
 namespace {
 
-struct ControlKind {
-    const wchar_t* windowClass;
-    DWORD style;  // without WS_VISIBLE: shown when it has something to offer
+struct WindowClass {
+    const wchar_t* name;
+    DWORD style;
     DWORD exStyle;
 };
 
-ControlKind KindOf(Control control)
+WindowClass ClassOf(const main_window::ControlDesign& design)
 {
-    // BS_NOTIFY: the window hears when a button gets the focus, however it got it.
-    constexpr DWORD kButton = WS_TABSTOP | WS_DISABLED | BS_NOTIFY | BS_PUSHBUTTON;
-    switch (control) {
-    case Control::Label: return {WC_STATICW, WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};  // never a second line
-    case Control::Status: return {WC_STATICW, WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0};  // two lines when it needs them
-    case Control::SpecificationBox: return {WC_EDITW, WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
-    case Control::SearchButton:
-        return {WC_BUTTONW, WS_VISIBLE | WS_TABSTOP | WS_DISABLED | BS_NOTIFY | BS_DEFPUSHBUTTON, 0};
-    case Control::ResultsList:
-        return {WC_LISTVIEWW, WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE};
-    case Control::SaveBatchButton:
-    case Control::TerminateButton:
-    case Control::RelaunchButton: return {WC_BUTTONW, WS_VISIBLE | kButton, 0};
-    case Control::UnexaminedButton:
-    case Control::ElevateButton: return {WC_BUTTONW, WS_TABSTOP | BS_NOTIFY | BS_PUSHBUTTON, 0};
+    switch (design.kind) {
+    case main_window::ControlKind::Label: return {WC_STATICW, SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};
+    case main_window::ControlKind::Text: return {WC_STATICW, SS_LEFT | SS_NOPREFIX, 0};
+    case main_window::ControlKind::TextBox: return {WC_EDITW, WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case main_window::ControlKind::PushButton:
+        // BS_NOTIFY: the window hears when a button gets the focus, however it got it.
+        return {WC_BUTTONW,
+                WS_TABSTOP | BS_NOTIFY | (design.id == main_window::kDefaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
+                0};
+    case main_window::ControlKind::ReportList:
+        return {WC_LISTVIEWW, WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE};
     }
-    throw ProgramError(L"Unknown control.");
+    throw ProgramError(L"Unknown kind of control.");
+}
+
+DWORD StartStyle(main_window::ControlStart start)
+{
+    switch (start) {
+    case main_window::ControlStart::Enabled: return WS_VISIBLE;
+    case main_window::ControlStart::Disabled: return WS_VISIBLE | WS_DISABLED;
+    case main_window::ControlStart::Hidden: return 0;
+    }
+    return 0;
 }
 
 int PointsToPixels(int points, UINT dpi) { return MulDiv(points, static_cast<int>(dpi), 72); }
 
 }  // namespace
 
+void MainWindowLayout::Build(HWND window)
+{
+    CreateControls(window);
+    Apply(window, DpiOfWindow(window));
+    SizeFrame(window);  // before it is centred
+    CentreOnWorkArea(window);
+}
+
 void MainWindowLayout::CreateControls(HWND window)
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     for (const main_window::ControlDesign& design : main_window::kControls) {
-        const ControlKind kind = KindOf(design.id);
-        const HWND control = CreateWindowExW(kind.exStyle, kind.windowClass, design.caption, WS_CHILD | kind.style, 0,
-                                             0, 0, 0, window,
+        const WindowClass kind = ClassOf(design);
+        const HWND control = CreateWindowExW(kind.exStyle, kind.name, design.caption,
+                                             WS_CHILD | kind.style | StartStyle(design.start), 0, 0, 0, 0, window,
                                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), instance, nullptr);
         if (control == nullptr) ThrowLastError(L"CreateWindowEx");
     }

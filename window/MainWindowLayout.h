@@ -12,8 +12,9 @@ inline constexpr DWORD kMainWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMEN
 
 class MainWindowLayout {
 public:
-    // Creates every control of the design as a child of `window`, in tab order.
-    static void CreateControls(HWND window);
+    // Creates every control of the design as a child of `window`, in tab order, lays them
+    // out at the window's DPI, sizes its frame and centres it on its monitor.
+    void Build(HWND window);
 
     // Places every control and gives it the window's font, at `dpi`.
     void Apply(HWND window, UINT dpi);
@@ -24,6 +25,8 @@ public:
     RECT PixelRect(const main_window::TwipRect& place) const;
 
 private:
+    static void CreateControls(HWND window);
+
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     UniqueGdiObject font_;
 };

@@ -17,7 +17,3 @@ std::size_t ProcessCount(const ResultsList& rows);
 // One line a process, ended by CR LF: its program's file name and its id, and that it is
 // protected where the platform tells.
 std::wstring UnexaminedList(const std::vector<UnexaminedProcess>& processes);
-
-// The rows as text for the clipboard: the three column headers, then one line a row,
-// cells separated by tabs, every line ended by CR LF.
-std::wstring RowsAsText(const ResultsList& rows, const std::vector<std::size_t>& indices);

@@ -11,8 +11,9 @@
 
 class TrayMinimizer {
 public:
-    // The window it hides, and the icon's picture.
-    void Attach(HWND window, UniqueHicon picture);
+    // The window it hides, the icon's picture, and how the messages waiting in the queue
+    // are let run once while the window is restored (so that it is drawn before the icon goes).
+    void Attach(HWND window, UniqueHicon picture, std::function<void()> letWaitingMessagesRun);
 
     // The window has been minimized: it hides behind the icon with this tooltip. Without
     // a notification area to hold the icon it stays on the taskbar: hidden, it could
@@ -24,17 +25,17 @@ public:
     void Detach();
 
     // Every message of the window comes here first; true when it was the icon's.
-    // `pumpWaitingMessages` lets the messages waiting in the queue run once.
-    bool HandleMessage(UINT message, LPARAM lParam, const std::function<void()>& pumpWaitingMessages);
+    bool HandleMessage(UINT message, LPARAM lParam);
 
     const TrayIcon& Icon() const { return icon_; }
 
 private:
-    void RestoreWindow(const std::function<void()>& pumpWaitingMessages);
-    void OnTaskbarRestarted(const std::function<void()>& pumpWaitingMessages);
+    void RestoreWindow();
+    void OnTaskbarRestarted();
     void ShowAndRestore();
 
     HWND window_ = nullptr;
+    std::function<void()> letWaitingMessagesRun_;
     TrayIcon icon_;
     bool restoring_ = false;
 };

@@ -11,7 +11,9 @@
 #include "platform/HostEnvironment.h"
 #include "platform/SystemError.h"
 #include "platform/registry/AppPathRegistration.h"
+#include "platform/ProgramBitness.h"
 #include "platform/ui/ApplicationWindow.h"
+#include "platform/ui/Dpi.h"
 #include "platform/ui/MessageBoxes.h"
 #include "platform/ui/WindowIcons.h"
 
@@ -24,7 +26,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         RegisterAppPath();
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
         InitCommonControlsEx(&controls);
-        if (!IsDebuggerAttached()) ownerIcons = SetWindowIcons(ApplicationWindow(), kProgramIcon);
+        if (!IsDebuggerAttached()) {
+            ownerIcons = SetWindowIcons(ApplicationWindow(), kProgramIcon, DpiOfWindow(ApplicationWindow()));
+        }
         window.emplace(CommandLineArguments(GetCommandLineW()));
         if (!window->Create()) ThrowLastError(L"CreateWindowEx");
         window->Show();

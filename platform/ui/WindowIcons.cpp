@@ -18,9 +18,8 @@ UniqueHicon LoadProgramIcon(const wchar_t* iconResource, int size)
 
 }  // namespace
 
-WindowIcons SetWindowIcons(HWND window, const wchar_t* iconResource)
+WindowIcons SetWindowIcons(HWND window, const wchar_t* iconResource, UINT dpi)
 {
-    const UINT dpi = DpiOfWindow(window);
     WindowIcons icons{LoadProgramIcon(iconResource, SystemMetricForDpi(SM_CXICON, dpi)),
                       LoadProgramIcon(iconResource, SystemMetricForDpi(SM_CXSMICON, dpi))};
     SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icons.big.get()));
@@ -28,6 +27,7 @@ WindowIcons SetWindowIcons(HWND window, const wchar_t* iconResource)
     return icons;
 }
 
+// The notification area draws its icons at the system's DPI, whatever the window's monitor.
 UniqueHicon LoadTrayIcon(const wchar_t* iconResource)
 {
     return LoadProgramIcon(iconResource, GetSystemMetrics(SM_CXSMICON));

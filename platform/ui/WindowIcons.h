@@ -11,8 +11,9 @@ struct WindowIcons {
 };
 
 // Gives the window the large and small icons of the program's icon group resource, each
-// loaded at its own size for the window's dots per inch.
-[[nodiscard]] WindowIcons SetWindowIcons(HWND window, const wchar_t* iconResource);
+// loaded at its own size for `dpi`. The window shows the new icons before the holder of
+// the old ones lets them go.
+[[nodiscard]] WindowIcons SetWindowIcons(HWND window, const wchar_t* iconResource, UINT dpi);
 
 // The program's icon group resource at the notification area's size.
 UniqueHicon LoadTrayIcon(const wchar_t* iconResource);

@@ -28,7 +28,7 @@ TEST(CommandLine, TheTextAfterTheProgramsNameTrimmed)
     for (const auto& [text, result] : trimmed) EXPECT_EQ(TrimBlanksAndQuotes(text), result) << text;
 }
 
-TEST(CommandLine, SwitchesForTheContainsTestAndTheCopyStartedByTheOfferTheSpecificationExactlyAfterTheOffers)
+TEST(CommandLine, TheUsersSwitchForTheContainsTest)
 {
     // arguments; then the module specification, the contains test, started by the offer
     const std::tuple<const wchar_t*, const wchar_t*, bool, bool> cases[] = {
@@ -36,8 +36,8 @@ TEST(CommandLine, SwitchesForTheContainsTestAndTheCopyStartedByTheOfferTheSpecif
         {L"/CONTAINS system32", L"system32", true, false},
         {L"/contains", L"", true, false},
         {L"/containsx.dll", L"/containsx.dll", false, false},  // a switch ends with its blank
-        {L"/elevated /contains  \"my\" file.dll ", L" \"my\" file.dll ", true, true},
-        {L"/elevated kernel32.dll", L"kernel32.dll", false, true},
+        {L"/contains /contains \"my file.dll\" ", L"my file.dll", true, false},
+        {L"/elevatedx", L"/elevatedx", false, false},
     };
     for (const auto& [arguments, specification, contains, fromOffer] : cases) {
         const StartRequest request = ParseCommandLine(arguments);
@@ -45,8 +45,24 @@ TEST(CommandLine, SwitchesForTheContainsTestAndTheCopyStartedByTheOfferTheSpecif
                   std::tuple(std::wstring(specification), contains, fromOffer))
             << arguments;
     }
-    EXPECT_EQ(OfferArguments(L" \"my\" file.dll ", true), L"/elevated /contains  \"my\" file.dll ");
-    EXPECT_EQ(OfferArguments(L"kernel32.dll", false), L"/elevated kernel32.dll");
+}
+
+// The copy started by the offer is started as Windows starts it: the program's path in quotes, then the arguments.
+TEST(CommandLine, TheOffersCopySearchesExactlyWhatWasSearchedInTheSameMode)
+{
+    EXPECT_EQ(OfferArguments(L" x ", false), L"/elevated  x ");
+    EXPECT_EQ(OfferArguments(L"y", true), L"/elevated:contains y");
+    const std::wstring specifications[] = {L"", L" x ", L"\tx", L"\"x\"", L"/contains x", L"/elevated",
+                                           L"/elevated:contains y", L"a  b"};
+    for (const std::wstring& specification : specifications) {
+        for (const bool contains : {false, true}) {
+            const std::wstring commandLine = L"\"C:\\My Tools\\vennick.exe\" " + OfferArguments(specification, contains);
+            const StartRequest request = ParseCommandLine(CommandLineArguments(commandLine));
+            EXPECT_EQ(std::tuple(request.specification, request.contains, request.fromOffer),
+                      std::tuple(specification, contains, true))
+                << commandLine;
+        }
+    }
 }
 
 TEST(TrayTooltip, TheCaptionAndTheSpecificationCutToFit)

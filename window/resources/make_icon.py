@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the program's icon group A_MAIN.ico: a 16 x 16 and a 32 x 32 image in the
-16 standard colours. The picture: a grey module chip with pins, and a magnifying glass
+"""Draws the program's icon group A_MAIN.ico: images of 16, 20, 24, 32, 40, 48 and 64
+pixels (the small and large icon at 100 to 200 %), in the 16 standard colours. The picture: a grey module chip with pins, and a magnifying glass
 over its corner. Run it again after changing the drawing; the .ico is kept in the tree."""
 import struct
 import sys
@@ -78,12 +78,15 @@ def image(size):
     return header + palette + xor + mask
 
 
+SIZES = (16, 20, 24, 32, 40, 48, 64)
+
+
 def main(path):
-    images = [image(16), image(32)]
+    images = [image(size) for size in SIZES]
     directory = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
     entries = b""
-    for size, data in zip((16, 32), images):
+    for size, data in zip(SIZES, images):
         entries += struct.pack("<BBBBHHII", size, size, 16, 0, 1, 4, len(data), offset)
         offset += len(data)
     with open(path, "wb") as out:

@@ -22,6 +22,26 @@ std::wstring TerminateFailure(std::wstring_view programPath, std::wstring_view i
                              std::wstring(L"Не удаётся завершить процесс с идентификатором").append(idText) + L".");
 }
 
+namespace {
+
+std::wstring NotTerminated(std::wstring_view programPath, std::wstring_view idText, std::wstring_view why)
+{
+    return MessageParagraphs(programPath, std::wstring(L"Процесс с идентификатором").append(idText) +
+                                              L" не завершён: " + std::wstring(why));
+}
+
+}  // namespace
+
+std::wstring TerminateUnidentified(std::wstring_view programPath, std::wstring_view idText)
+{
+    return NotTerminated(programPath, idText, L"не удаётся определить, тот ли это процесс, который был найден.");
+}
+
+std::wstring TerminateCritical(std::wstring_view programPath, std::wstring_view idText)
+{
+    return NotTerminated(programPath, idText, L"это критический процесс Windows.");
+}
+
 std::wstring RelaunchFailure(std::wstring_view programPath)
 {
     return MessageParagraphs(programPath, L"Не удаётся запустить программу.");

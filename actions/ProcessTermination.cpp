@@ -18,13 +18,12 @@ constexpr ULONGLONG kWaitForEndMs = 5'000;
 constexpr ULONGLONG kWaitForEndingMs = 500;
 // With more processes than one wait takes, the others are looked at again this often.
 constexpr DWORD kSliceMs = 50;
-constexpr DWORD kAccess = PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE | SYNCHRONIZE;
 
 // A listed process on its way to its end.
 struct Ending {
-    UniqueHandle process;      // none: decided without waiting
-    ULONGLONG allowedMs = 0;   // how long it may take to end
-    DWORD error = ERROR_SUCCESS;  // why it still runs if it does when the wait is over
+    UniqueHandle process;     // none: decided without waiting
+    ULONGLONG allowedMs = 0;  // how long it may take to end
+    ProcessEnd ifStillRunning;  // what it is if it still runs when the wait is over
 };
 
 // The code of the call that has just failed; a failure that left none still is one.
@@ -34,34 +33,46 @@ DWORD FailureCode(DWORD fallback)
     return error != ERROR_SUCCESS ? error : fallback;
 }
 
+enum class Identity { Same, Another, Unknown };
+
+// Whether the open process is the listed one: the id and the start time name one process
+// for good; without a start time to compare, its program's path tells.
+Identity IdentityOf(const ListedProcess& listed, ProcessQueries& api, HANDLE process)
+{
+    const std::optional<std::uint64_t> started = listed.startTime ? StartTimeOf(api, process) : std::nullopt;
+    if (started) return *started == *listed.startTime ? Identity::Same : Identity::Another;
+    const std::optional<std::wstring> program = ProgramPathOf(api, process);
+    if (!program || program->empty() || listed.program.empty()) return Identity::Unknown;
+    return EqualIgnoringCase(*program, listed.program) ? Identity::Same : Identity::Another;
+}
+
+ProcessEnd Failure(DWORD error) { return {ProcessEnd::Outcome::Failed, error}; }
+
 // Terminates the process unless it has ended already (a browser's helper processes end
 // with their main one) or is another now.
 Ending StartEnding(const ListedProcess& listed, ProcessQueries& api, ProcessControl& control, RunningProcesses& running)
 {
     const auto id = static_cast<DWORD>(listed.processId);
-    UniqueHandle process = api.OpenProcess(kAccess, id);
+    UniqueHandle process = api.OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE | control.CriticalCheckAccess(), id);
     if (!process) {
         const DWORD error = FailureCode(ERROR_ACCESS_DENIED);
-        return {UniqueHandle(), 0, running.MayRun(id) ? error : ERROR_SUCCESS};
+        if (!running.MayRun(id)) return {};
+        // Its id may belong to another process by now, which the least rights can tell.
+        const UniqueHandle glimpse = api.OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, id);
+        if (glimpse && IdentityOf(listed, api, glimpse.get()) == Identity::Another) return {};
+        return {UniqueHandle(), 0, Failure(error)};
     }
-    const auto unlessItEnds = [&](DWORD error) { return Ending{std::move(process), kWaitForEndingMs, error}; };
-    // The id and the start time name one process for good: another that took the id is left alone.
-    const std::optional<std::uint64_t> started = listed.startTime ? StartTimeOf(api, process.get()) : std::nullopt;
-    if (started && *started != *listed.startTime) return {};
-    if (!started) {
-        SetLastError(ERROR_SUCCESS);
-        const std::optional<std::wstring> program = ProgramPathOf(api, process.get());
-        if (!program) return unlessItEnds(FailureCode(ERROR_PARTIAL_COPY));
-        // Without both paths nothing tells whether the id still belongs to the listed process.
-        if (program->empty() || listed.program.empty()) return unlessItEnds(ERROR_PARTIAL_COPY);
-        // The listed program has ended, and another program has its id now.
-        if (!EqualIgnoringCase(*program, listed.program)) return {};
+    const auto unlessItEnds = [&](ProcessEnd outcome) { return Ending{std::move(process), kWaitForEndingMs, outcome}; };
+    switch (IdentityOf(listed, api, process.get())) {
+    case Identity::Another: return {};
+    case Identity::Unknown: return unlessItEnds({ProcessEnd::Outcome::Unidentified, ERROR_SUCCESS});
+    case Identity::Same: break;
     }
     // Ending a critical process stops Windows at once.
-    if (control.IsCritical(process.get())) return {UniqueHandle(), 0, ERROR_ACCESS_DENIED};
-    if (!control.Terminate(process.get())) return unlessItEnds(FailureCode(ERROR_ACCESS_DENIED));
+    if (control.IsCritical(process.get())) return {UniqueHandle(), 0, {ProcessEnd::Outcome::Critical, ERROR_SUCCESS}};
+    if (!control.Terminate(process.get())) return unlessItEnds(Failure(FailureCode(ERROR_ACCESS_DENIED)));
     // Terminating is asynchronous: a process that does not end keeps its modules loaded.
-    return {std::move(process), kWaitForEndMs, ERROR_TIMEOUT};
+    return {std::move(process), kWaitForEndMs, Failure(ERROR_TIMEOUT)};
 }
 
 // Waits until every process has ended or has had its time, answering the window meanwhile.
@@ -96,7 +107,7 @@ void WaitForEnds(std::vector<Ending>& endings, ProcessControl& control)
 
 }  // namespace
 
-std::vector<DWORD> EndListedProcesses(const std::vector<ListedProcess>& processes)
+std::vector<ProcessEnd> EndListedProcesses(const std::vector<ListedProcess>& processes)
 {
     ProcessQueries& api = Seam<ProcessQueries>::Current();
     ProcessControl& control = Seam<ProcessControl>::Current();
@@ -105,7 +116,7 @@ std::vector<DWORD> EndListedProcesses(const std::vector<ListedProcess>& processe
     RunningProcesses running(api);
     for (const ListedProcess& process : processes) endings.push_back(StartEnding(process, api, control, running));
     WaitForEnds(endings, control);
-    std::vector<DWORD> outcomes;
-    for (const Ending& ending : endings) outcomes.push_back(ending.error);
+    std::vector<ProcessEnd> outcomes;
+    for (const Ending& ending : endings) outcomes.push_back(ending.ifStillRunning);
     return outcomes;
 }

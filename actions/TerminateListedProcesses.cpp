@@ -14,14 +14,22 @@ void TerminateListedProcesses(const ResultsList& rows)
     {
         const WaitCursor wait;
         const std::vector<ListedProcess> processes = ListedProcessesToActOn(rows);
-        const std::vector<DWORD> outcomes = EndListedProcesses(processes);
+        const std::vector<ProcessEnd> outcomes = EndListedProcesses(processes);
         // What the user did meanwhile takes effect once the reports have been read.
         const InputHeldBack heldBack;
         for (std::size_t i = 0; i < processes.size(); ++i) {
-            if (outcomes[i] == ERROR_SUCCESS) continue;
-            ReportSystemError(outcomes[i], MB_ICONSTOP,
-                              action_texts::TerminateFailure(processes[i].program,
-                                                             ProcessIdForMessage(processes[i].processId)));
+            const std::wstring& program = processes[i].program;
+            const std::wstring id = ProcessIdForMessage(processes[i].processId);
+            switch (outcomes[i].outcome) {
+            case ProcessEnd::Outcome::Ended: break;
+            case ProcessEnd::Outcome::Failed:
+                ReportSystemError(outcomes[i].error, MB_ICONSTOP, action_texts::TerminateFailure(program, id));
+                break;
+            case ProcessEnd::Outcome::Unidentified:
+                ShowMessage(action_texts::TerminateUnidentified(program, id), MB_ICONSTOP);
+                break;
+            case ProcessEnd::Outcome::Critical: ShowMessage(action_texts::TerminateCritical(program, id), MB_ICONSTOP); break;
+            }
         }
     }
     DefaultBeep();

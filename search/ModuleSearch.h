@@ -11,8 +11,8 @@
 #include "SearchOutcome.h"
 
 // Adds one row per module, in any running process, whose full path matches the
-// specification, ignoring letter case, and says which processes it could not examine.
-// The processes are read on `workers` threads (0: as many as suit the machine); the rows
+// specification, ignoring letter case, and says which processes it could not examine, or
+// that it could not list them: it shows no message of its own. The processes are read on `workers` threads (0: as many as suit the machine); the rows
 // are added on the calling thread, in the process list's order, then each process's
 // module order, whatever the number of workers. The caller empties the list first.
 SearchOutcome SearchModule(ResultsList& rows, const std::wstring& specification, MatchMode mode,

@@ -13,9 +13,6 @@ SearchOutcome SearchModule(ResultsList& rows, const std::wstring& specification,
     ModuleVersionTexts versions(ReadFileVersion);
     const SearchRun run{rows, versions, ModuleSpecification(specification, mode, true),
                         workers != 0 ? workers : WorkersForWaitingReads()};
-    if (IsWindows9xFamily()) {
-        WalkWin9xProcesses(run);
-        return {};
-    }
+    if (IsWindows9xFamily()) return {{}, WalkWin9xProcesses(run)};
     return WalkNtProcesses(run);
 }

@@ -8,16 +8,29 @@
 #include "platform/processes/ProcessQueries.h"
 #include "platform/processes/ToolHelp.h"
 #include "platform/text/TextOperations.h"
-#include "platform/ui/MessageBoxes.h"
 
 namespace {
 
 // A snapshot that is refused while the process's loader list changes is asked again.
 constexpr int kSnapshotAttempts = 8;
-// A process that could be opened but not read (one still starting answers 299, under Wine
-// 998; some fail at every search) is read again, all of them within one time bound.
+// A process that could be opened but not read yet (one still starting answers 299, under
+// Wine 998) is read again, all of them within one time bound.
 constexpr std::uint64_t kReadAgainForMs = 1'000;
 constexpr std::uint32_t kReadAgainPauseMs = 50;
+
+// Whether another try may read what this failure did not.
+bool MayReadLater(DWORD error)
+{
+    return error == ERROR_PARTIAL_COPY || error == ERROR_NOACCESS || error == ERROR_BAD_LENGTH;
+}
+
+// What a failure of a call on an open process says of it.
+ProcessReading::Result AfterFailure(DWORD error)
+{
+    // Security products trim a handle's rights: a refusal after the open is final too.
+    if (error == ERROR_ACCESS_DENIED) return ProcessReading::Result::Refused;
+    return MayReadLater(error) ? ProcessReading::Result::NotYetRead : ProcessReading::Result::Failed;
+}
 
 // One module snapshot of the process (its 32-bit modules too): the cheapest complete read.
 // Its records hold at most MAX_PATH - 1 characters, so a path of that length may have
@@ -51,10 +64,13 @@ std::optional<std::vector<std::wstring>> SnapshotModulePaths(ProcessQueries& api
     return paths;
 }
 
-// The process-status walk: each module's path read on its own.
-std::optional<std::vector<std::wstring>> ListedModulePaths(ProcessQueries& api, HANDLE process)
+// The process-status walk: each module's path read on its own. A list without modules is
+// one whose loader has not run yet.
+std::optional<std::vector<std::wstring>> ListedModulePaths(ProcessQueries& api, HANDLE process, DWORD& error)
 {
     const std::optional<std::vector<HMODULE>> handles = ModuleHandlesOf(api, process);
+    if (!handles) error = GetLastError();
+    if (handles && handles->empty()) error = ERROR_PARTIAL_COPY;
     if (!handles || handles->empty()) return std::nullopt;
     std::vector<std::wstring> paths;
     std::unordered_set<HMODULE> seen;
@@ -79,7 +95,7 @@ void ReadFailuresAgain(const SearchRun& run, std::vector<ProcessReading>& readin
     for (;;) {
         std::vector<ProcessReading*> failed;
         for (ProcessReading& reading : readings) {
-            if (reading.result == ProcessReading::Result::Failed) failed.push_back(&reading);
+            if (reading.result == ProcessReading::Result::NotYetRead) failed.push_back(&reading);
         }
         if (failed.empty() || clock.NowMs() >= deadline) return;
         clock.Pause(kReadAgainPauseMs);
@@ -87,7 +103,7 @@ void ReadFailuresAgain(const SearchRun& run, std::vector<ProcessReading>& readin
             ProcessReading& reading = *failed[index];
             ProcessReading again = ReadAndMatch(run, reading.processId);
             // Its start time as it first failed tells at the end whether it still runs.
-            if (again.result == ProcessReading::Result::Failed && reading.startTime) again.startTime = reading.startTime;
+            if (again.result != ProcessReading::Result::Read && reading.startTime) again.startTime = reading.startTime;
             reading = std::move(again);
         });
     }
@@ -98,10 +114,7 @@ void ReadFailuresAgain(const SearchRun& run, std::vector<ProcessReading>& readin
 SearchOutcome WalkNtProcesses(const SearchRun& run)
 {
     const std::optional<std::vector<DWORD>> ids = RunningProcessIds(Seam<ProcessQueries>::Current());
-    if (!ids) {
-        ShowMessage(L"Can't enum processes!", MB_OK | MB_ICONSTOP);
-        return {};
-    }
+    if (!ids) return {{}, ListingFailure{ListingFailure::Listing::ProcessIds, GetLastError()}};
     // Each process is read into its own slot: the workers share nothing they change.
     std::vector<ProcessReading> readings(ids->size());
     ForEachIndexInParallel(ids->size(), run.workers,
@@ -112,7 +125,7 @@ SearchOutcome WalkNtProcesses(const SearchRun& run)
         if (reading.modules && !reading.matching.empty()) hits.push_back({&*reading.modules, reading.matching});
     }
     run.AddRows(hits);
-    return {UnexaminedProcesses(readings)};
+    return {UnexaminedProcesses(readings), std::nullopt};
 }
 
 ProcessReading ReadNtProcess(DWORD processId)
@@ -121,9 +134,12 @@ ProcessReading ReadNtProcess(DWORD processId)
     reading.processId = processId;
     if (processId == 0) return reading;  // the idle process: skipped
     ProcessQueries& api = Seam<ProcessQueries>::Current();
-    const auto notRead = [&](ProcessReading::Result result) {
+    // The failed call's code, taken at once.
+    const auto notRead = [&](ProcessReading::Result result, DWORD error) {
         const Glimpse glimpse = GlimpseOf(processId, false);  // its name is asked once, at the end
-        if (!glimpse.withoutUserModules) {
+        if (error == ERROR_INVALID_PARAMETER && !glimpse.opened) {
+            reading.result = ProcessReading::Result::Ended;  // its id left the system after the list was read
+        } else if (!glimpse.withoutUserModules) {
             reading.result = result;
             reading.startTime = glimpse.startTime;
         }
@@ -131,22 +147,27 @@ ProcessReading ReadNtProcess(DWORD processId)
     };
     const UniqueHandle process = api.OpenProcess(kQueryAndReadAccess, processId);
     if (!process) {
-        return notRead(GetLastError() == ERROR_ACCESS_DENIED ? ProcessReading::Result::Refused
-                                                             : ProcessReading::Result::Failed);
+        const DWORD error = GetLastError();
+        return notRead(error == ERROR_ACCESS_DENIED ? ProcessReading::Result::Refused : AfterFailure(error), error);
     }
     // The program's path as terminate reads it, which tells by it whether the id still runs the program.
     std::optional<std::wstring> program = ProgramPathOf(api, process.get());
-    std::optional<std::vector<std::wstring>> modules;
-    if (program) modules = ModulePathsOf(process.get(), processId);
-    if (!modules) return notRead(ProcessReading::Result::Failed);
+    if (!program) {
+        const DWORD error = GetLastError();
+        return notRead(AfterFailure(error), error);
+    }
+    DWORD error = ERROR_SUCCESS;
+    std::optional<std::vector<std::wstring>> modules = ModulePathsOf(process.get(), processId, error);
+    if (!modules) return notRead(AfterFailure(error), error);
     reading.result = ProcessReading::Result::Read;
     reading.modules = ProcessModules{processId, std::move(*program), StartTimeOf(api, process.get()), std::move(*modules)};
     return reading;
 }
 
-std::optional<std::vector<std::wstring>> ModulePathsOf(HANDLE process, DWORD processId)
+std::optional<std::vector<std::wstring>> ModulePathsOf(HANDLE process, DWORD processId, DWORD& error)
 {
     ProcessQueries& api = Seam<ProcessQueries>::Current();
     if (auto paths = SnapshotModulePaths(api, process, processId)) return paths;
-    return ListedModulePaths(api, process);
+    // The walk's own failure decides (a 32-bit process's snapshot may fail while the walk reads it).
+    return ListedModulePaths(api, process, error);
 }

@@ -12,17 +12,19 @@
 #include "SearchOutcome.h"
 
 // Walks every running process, however many run, each read whole by one of the run's
-// worker threads, and says which of them it could not examine; reports a failed listing
-// with a message box.
+// worker threads, and says which of them it could not examine, or that it could not list
+// them.
 SearchOutcome WalkNtProcesses(const SearchRun& run);
 
 // What reading one process gave.
 struct ProcessReading {
     enum class Result {
-        Read,      // `modules` holds what it has loaded
-        Skipped,   // nothing to read: the idle process, or one without user-mode modules
-        Refused,   // the process may not be opened with these rights
-        Failed,    // it could be opened, but not read (one still starting, say)
+        Read,       // `modules` holds what it has loaded
+        Skipped,    // nothing to read: the idle process, or one without user-mode modules
+        Ended,      // it ended after the process list was read
+        Refused,    // it may not be opened, or read, with these rights: final
+        Failed,     // it could not be read, for a reason another try would not change
+        NotYetRead, // a failure another try may mend (one still starting): read again
     };
     DWORD processId = 0;
     Result result = Result::Skipped;
@@ -38,5 +40,6 @@ struct ProcessReading {
 ProcessReading ReadNtProcess(DWORD processId);
 
 // The full path of every module of an open process, in load order, each once, however
-// many it has and however long their paths; nullopt when they cannot be listed.
-std::optional<std::vector<std::wstring>> ModulePathsOf(HANDLE process, DWORD processId);
+// many it has and however long their paths; nullopt when they cannot be listed, with the
+// failed call's code in `error`.
+std::optional<std::vector<std::wstring>> ModulePathsOf(HANDLE process, DWORD processId, DWORD& error);

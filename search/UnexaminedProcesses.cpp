@@ -32,6 +32,7 @@ Glimpse GlimpseOf(DWORD processId, bool named)
     Glimpse glimpse;
     const UniqueHandle process = api.OpenProcess(kLimitedQueryAccess, processId);
     if (!process) return glimpse;
+    glimpse.opened = true;
     glimpse.startTime = StartTimeOf(api, process.get());
     bool present = true;
     glimpse.withoutUserModules = api.HasEnvironmentBlock(process.get(), &present) && !present;
@@ -51,7 +52,10 @@ std::vector<UnexaminedProcess> UnexaminedProcesses(const std::vector<ProcessRead
     std::optional<std::unordered_map<DWORD, std::wstring>> snapshotNames;
     for (const ProcessReading& reading : readings) {
         const bool refused = reading.result == ProcessReading::Result::Refused;
-        if (!refused && reading.result != ProcessReading::Result::Failed) continue;
+        if (!refused && reading.result != ProcessReading::Result::Failed &&
+            reading.result != ProcessReading::Result::NotYetRead) {
+            continue;
+        }
         if (reading.processId == GetCurrentProcessId()) continue;
         const Glimpse now = GlimpseOf(reading.processId, true);
         if (now.withoutUserModules) continue;

@@ -13,6 +13,7 @@
 // What the least rights (PROCESS_QUERY_LIMITED_INFORMATION) tell of a process; its name and
 // protection only when `named`.
 struct Glimpse {
+    bool opened = false;  // the least rights opened it: it runs, or has not long ended
     std::optional<std::uint64_t> startTime;
     bool withoutUserModules = false;  // no process environment block: nothing user-mode to read
     bool isProtected = false;
@@ -20,7 +21,7 @@ struct Glimpse {
 };
 Glimpse GlimpseOf(DWORD processId, bool named);
 
-// The processes of `readings` that were refused or failed and still run as the search
+// The processes of `readings` that were refused or not read and still run as the search
 // ends: the same process, its start time unchanged or, where not even that can be read,
 // its id in a fresh process list. Named from the least rights, else the process
 // snapshot. Neither this program nor a process without user-mode modules counts.

@@ -3,22 +3,19 @@
 #include "platform/files/FileNames.h"
 #include "platform/processes/ToolHelp.h"
 #include "platform/text/TextOperations.h"
-#include "platform/ui/ErrorReports.h"
 
-void WalkWin9xProcesses(const SearchRun& run)
+std::optional<ListingFailure> WalkWin9xProcesses(const SearchRun& run)
 {
     ToolHelp& toolHelp = Seam<ToolHelp>::Current();
     const UniqueSnapshotHandle snapshot = toolHelp.CreateSnapshot(TH32CS_SNAPPROCESS, 0);
-    if (!snapshot) {
-        ReportSystemError(GetLastError(), MB_ICONSTOP, L"Can't create Tool Help process snapshot.");
-        return;
-    }
+    if (!snapshot) return ListingFailure{ListingFailure::Listing::ProcessSnapshot, GetLastError()};
     PROCESSENTRY32W record{};
     record.dwSize = sizeof record;
     for (bool more = toolHelp.FirstProcess(snapshot.get(), record); more;
          more = toolHelp.NextProcess(snapshot.get(), record)) {
         ScanWin9xModules(run, record.th32ProcessID, StringFromBuffer(record.szExeFile, std::size(record.szExeFile)));
     }
+    return std::nullopt;
 }
 
 void ScanWin9xModules(const SearchRun& run, DWORD processId, const std::wstring& programPath)

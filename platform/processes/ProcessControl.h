@@ -10,8 +10,11 @@ class ProcessControl {
 public:
     virtual ~ProcessControl() = default;
     // Whether Windows marks the process critical: ending it stops the whole system. False
-    // where the system cannot tell.
+    // where the system cannot tell. The handle needs CriticalCheckAccess().
     virtual bool IsCritical(HANDLE process) = 0;
+    // The access IsCritical needs: PROCESS_QUERY_LIMITED_INFORMATION where Windows asks it
+    // (8.1 and later), else PROCESS_QUERY_INFORMATION, which fewer processes grant.
+    virtual DWORD CriticalCheckAccess() = 0;
     // False on failure, with the reason in the last error.
     virtual bool Terminate(HANDLE process) = 0;
     virtual bool HasEnded(HANDLE process) = 0;

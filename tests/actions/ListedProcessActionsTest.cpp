@@ -17,23 +17,44 @@
 #include "platform/processes/OwnProcess.h"
 #include "platform/processes/ProcessControl.h"
 #include "platform/registry/Registry.h"
+#include "platform/registry/SettingsStore.h"
 #include "platform/SystemError.h"
 #include "search/ModuleSearch.h"
 
 namespace {
 
+std::wstring IdText(DWORD id)
+{
+    wchar_t text[32] = {};
+    swprintf(text, 32, L"0x%08lX (%lu)", static_cast<unsigned long>(id), static_cast<unsigned long>(id));
+    return text;
+}
+
 // The report of a process that could not be ended: its program, id and the system's text.
 std::wstring CannotEnd(const std::wstring& program, DWORD id, const std::wstring& systemText)
 {
-    wchar_t idText[32] = {};
-    swprintf(idText, 32, L"0x%08lX (%lu)", static_cast<unsigned long>(id), static_cast<unsigned long>(id));
-    return program + L"\r\n\r\nНе удаётся завершить процесс с идентификатором " + idText + L".\r\n\r\n" + systemText;
+    return program + L"\r\n\r\nНе удаётся завершить процесс с идентификатором " + IdText(id) + L".\r\n\r\n" + systemText;
+}
+
+// The report of a process terminate leaves alone, and why.
+std::wstring LeftAlone(const std::wstring& program, DWORD id, const std::wstring& why)
+{
+    return program + L"\r\n\r\nПроцесс с идентификатором " + IdText(id) + L" не завершён: " + why;
+}
+
+std::uint64_t StartOf(DWORD id)
+{
+    FILETIME created{}, exited{}, kernel{}, user{};
+    GetProcessTimes(UniqueHandle(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id)).get(), &created, &exited,
+                    &kernel, &user);
+    return (std::uint64_t{created.dwHighDateTime} << 32) | created.dwLowDateTime;
 }
 
 // The real calls, but a process marked critical and one that outlives its termination.
 class ScriptedProcessControl final : public SeamFake<ProcessControl> {
 public:
     bool IsCritical(HANDLE process) override { return GetProcessId(process) == critical || real().IsCritical(process); }
+    DWORD CriticalCheckAccess() override { return checkAccess.value_or(real().CriticalCheckAccess()); }
     bool Terminate(HANDLE process) override { return GetProcessId(process) == undying || real().Terminate(process); }
     bool HasEnded(HANDLE process) override { return GetProcessId(process) != undying && real().HasEnded(process); }
     // The undying process's time passes at once.
@@ -44,6 +65,7 @@ public:
         return result;
     }
     DWORD critical = 0, undying = 0;
+    std::optional<DWORD> checkAccess;  // as a system with IsProcessCritical answers
     std::atomic<ULONGLONG> now{0};
     SkippingClock clock{now};
 };
@@ -151,6 +173,39 @@ TEST_F(ListedProcessActions, SaveReplacesTheOldFileWithOemTextOrShortPathsAndThe
     EXPECT_EQ(dialogs.requests[1].defaultExtension, L"BAT") << "the real dialog takes the filter's extension";
 }
 
+// A key that cannot be opened for reading, as when another program has changed its rights.
+class UnopenableKeys final : public SeamFake<RegistryKeys> {
+public:
+    UniqueHkey Open(HKEY, const std::wstring&) override { return UniqueHkey(); }
+    UniqueHkey Create(HKEY root, const std::wstring& path) override { return real().Create(root, path); }
+};
+
+TEST_F(ListedProcessActions, TheFolderKeptIsTakenOnlyAsTheProgramWroteItElseTheCurrentFolder)
+{
+    AddRow(rows, 1, L"C:\\A\\a.exe");
+    const UniqueHkey key = CreateRegistryKey(HKEY_CURRENT_USER, L"Software\\Quorvel\\Vennick");
+    const std::wstring current = std::filesystem::current_path().wstring();
+    const std::wstring expandable = L"%TEMP%";
+    const auto askedFolder = [&] {
+        dialogs.answers = {std::nullopt};
+        SaveRestartBatch(rows, nullptr);
+        return dialogs.requests.back().initialFolder;
+    };
+    WriteRegistryString(key.get(), L"Last Save BAT Path", folder.Path());
+    EXPECT_EQ(askedFolder(), folder.Path());
+    {
+        const UnopenableKeys unopenable;
+        EXPECT_EQ(askedFolder(), current) << "a key that cannot be opened";
+        EXPECT_EQ(SettingsStore().ResultsColumnWidths(3), std::vector<std::optional<int>>(3)) << "no widths either";
+    }
+    RegSetValueExW(key.get(), L"Last Save BAT Path", 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(expandable.c_str()),
+                   static_cast<DWORD>((expandable.size() + 1) * sizeof(wchar_t)));
+    EXPECT_EQ(askedFolder(), current) << "not a REG_SZ";
+    WriteRegistryString(key.get(), L"Last Save BAT Path", std::wstring(32'768, L'd'));
+    EXPECT_EQ(askedFolder(), current) << "longer than any path";
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
 TEST_F(ListedProcessActions, AFailedSaveIsReportedAndLeavesTheOldFileAndNoOther)
 {
     AddRow(rows, 1, L"C:\\A\\a.exe");
@@ -249,10 +304,13 @@ TEST_F(ListedProcessActions, TerminateEndsEveryListedProcessButThisProgramAndRep
     HelperProcess first({}), second({}), otherProgram({}, folder.Copy(HelperProgramPath(), L"other_xq12.exe"));
     HelperProcess sameName({}, folder.Copy(HelperProgramPath(), L"copy_xq11\\actions_tests.exe"));
     HelperProcess unopenable({}), unlistable({}), unreadable({}), critical({}), undying({}), ended({});
+    // Refused to an open that would end them, but read with the least rights: the listed one, and two others now.
+    HelperProcess locked({}), lockedLater({}), lockedOtherProgram({});
     FailingProcessQueries api;  // their failures leave no error code, as some do: failures all the same
     api.unopenable = unopenable.Id();
     api.unlistable = unlistable.Id();
     api.unreadable = unreadable.Id();
+    api.unterminable = {locked.Id(), lockedLater.Id(), lockedOtherProgram.Id()};
     ScriptedProcessControl control;
     control.critical = critical.Id();
     control.undying = undying.Id();
@@ -269,6 +327,9 @@ TEST_F(ListedProcessActions, TerminateEndsEveryListedProcessButThisProgramAndRep
     AddRow(rows, unreadable.Id(), L"");  // an unread path tells nothing, even beside another one
     AddRow(rows, critical.Id(), critical.Program());
     AddRow(rows, undying.Id(), undying.Program());
+    AddRow(rows, locked.Id(), locked.Program(), StartOf(locked.Id()));
+    AddRow(rows, lockedLater.Id(), lockedLater.Program(), 1);  // its id taken by a process that started later
+    AddRow(rows, lockedOtherProgram.Id(), L"C:\\gone\\other.exe");  // and by another program
     AddRow(rows, otherProgram.Id(), HelperProgramPath());  // the listed program ended; its id came back
     AddRow(rows, ended.Id(), ended.Program());
     // A browser's helper processes end together with their main process: no message.
@@ -292,14 +353,34 @@ TEST_F(ListedProcessActions, TerminateEndsEveryListedProcessButThisProgramAndRep
     for (const HelperProcess* running : {&otherProgram, &unopenable, &unlistable, &unreadable, &critical, &undying}) {
         EXPECT_TRUE(running->IsRunning()) << running->Id();
     }
-    ASSERT_EQ(boxes.shown.size(), 7u) << "skipped and ended rows are silent";
+    ASSERT_EQ(boxes.shown.size(), 8u) << "skipped and ended rows are silent, and so are processes that took an id";
     EXPECT_EQ(boxes.shown[2].text, CannotEnd(unopenable.Program(), unopenable.Id(), L"Доступ запрещён."));
-    constexpr const wchar_t* kUnread = L"Read/WriteProcessMemory выполнено частично.";
-    EXPECT_EQ(boxes.shown[3].text, CannotEnd(unlistable.Program(), unlistable.Id(), kUnread));
-    EXPECT_EQ(boxes.shown[4].text, CannotEnd(L"", unreadable.Id(), kUnread));
-    EXPECT_EQ(boxes.shown[5].text, CannotEnd(critical.Program(), critical.Id(), L"Доступ запрещён.")) << "no blue screen";
+    constexpr const wchar_t* kUnidentified = L"не удаётся определить, тот ли это процесс, который был найден.";
+    EXPECT_EQ(boxes.shown[3].text, LeftAlone(unlistable.Program(), unlistable.Id(), kUnidentified));
+    EXPECT_EQ(boxes.shown[4].text, LeftAlone(L"", unreadable.Id(), kUnidentified));
+    EXPECT_EQ(boxes.shown[5].text, LeftAlone(critical.Program(), critical.Id(), L"это критический процесс Windows."))
+        << "no blue screen";
     EXPECT_EQ(boxes.shown[6].text, CannotEnd(undying.Program(), undying.Id(), L"Таймаут.")) << "its modules stay loaded";
+    EXPECT_EQ(boxes.shown[7].text, CannotEnd(locked.Program(), locked.Id(), L"Доступ запрещён."));
+    for (std::size_t i = 2; i < boxes.shown.size(); ++i) EXPECT_EQ(boxes.shown[i].style, static_cast<UINT>(MB_ICONSTOP));
     EXPECT_EQ(feedback.events, (std::vector<std::string>{"wait", "normal", "beep"}));
+
+    // The open that ends a process asks what the critical-process check needs, and no more.
+    const auto accessAsked = [&](DWORD id) {
+        std::vector<DWORD> asked;
+        for (const auto& [opened, access] : api.opened) {
+            if (opened == id && (access & PROCESS_TERMINATE)) asked.push_back(access);
+        }
+        return asked;
+    };
+    EXPECT_EQ(accessAsked(second.Id()), std::vector<DWORD>{0x00100401}) << "Wine has no IsProcessCritical: the full query right";
+    HelperProcess third({});
+    rows.Clear();
+    AddRow(rows, third.Id(), third.Program());
+    control.checkAccess = PROCESS_QUERY_LIMITED_INFORMATION;
+    TerminateListedProcesses(rows);
+    EXPECT_EQ(accessAsked(third.Id()), std::vector<DWORD>{0x00101001}) << "terminate, synchronize, the limited query";
+    EXPECT_TRUE(third.WaitForExit(0));
 }
 
 TEST_F(ListedProcessActions, RelaunchStartsEveryListedProgramInItsFolderButNeverThisProgramAfterTheConfirmation)

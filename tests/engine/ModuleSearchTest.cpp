@@ -7,6 +7,7 @@
 #include <map>
 #include <mutex>
 #include <set>
+#include <tuple>
 
 #include "fixtures/FakeSeams.h"
 #include "fixtures/HelperProcess.h"
@@ -65,7 +66,11 @@ TEST(NtProcessWalk, WhatItCannotExamineGivesNoRowNoMessageButIsCountedAndAFailed
     bool privilegeAtTheStart = false;
     api.onListing = [&] { privilegeAtTheStart = DebugPrivilegeEnabled(); };
     ASSERT_TRUE(EnableDebugPrivilege(false) && !DebugPrivilegeEnabled());
-    EXPECT_TRUE(SearchRows(L"nt_xq17.dll").empty());
+    MemoryResultsList none;
+    EXPECT_EQ(SearchModule(none, L"nt_xq17.dll", MatchMode::EndsWith).listingFailure,
+              (ListingFailure{ListingFailure::Listing::ProcessIds, ERROR_NOT_ENOUGH_MEMORY}));
+    EXPECT_EQ(none.Count(), 0u);
+    EXPECT_TRUE(boxes.shown.empty()) << "the search shows no box of its own";
     EXPECT_TRUE(privilegeAtTheStart) << "asked for before the walk";
 }
 
@@ -73,7 +78,7 @@ TEST(NtProcessWalk, WhatItCannotExamineGivesNoRowNoMessageButIsCountedAndAFailed
 // one that fails twice is read, once it answers, as the real helper it stands for.
 class AnsweringProcesses final : public EventProcesses {
 public:
-    enum class Kind { Refused, FailsTwice, KeepsFailing, Ended, WithoutUserModules };
+    enum class Kind { Refused, RefusedOnceOpen, FailsTwice, KeepsFailing, Ended, WithoutUserModules };
     explicit AnsweringProcesses(DWORD helper) : helper_(helper) {}
     DWORD Add(Kind kind)
     {
@@ -99,7 +104,8 @@ public:
         if (!kinds.count(id)) return EventProcesses::OpenProcess(access, id);
         const Kind kind = kinds.at(id);
         const bool full = access == kQueryAndReadAccess;
-        if (kind == Kind::FailsTwice && full && ++opens[id] > 2) {
+        opens[id] += full;
+        if (kind == Kind::FailsTwice && full && opens[id] > 2) {
             return Real(real().OpenProcess(access, helper_));
         }
         if (kind == Kind::Ended || (full && (kind == Kind::Refused || kind == Kind::WithoutUserModules))) {
@@ -107,6 +113,14 @@ public:
             return UniqueHandle();
         }
         return EventProcesses::OpenProcess(access, id);
+    }
+    // A security product trims the handle's rights: the read after the open is refused.
+    bool ListModules(HANDLE process, HMODULE* modules, DWORD bytes, DWORD* needed) override
+    {
+        const std::optional<DWORD> id = IdOf(process);
+        if (!id || kinds.at(*id) != Kind::RefusedOnceOpen) return EventProcesses::ListModules(process, modules, bytes, needed);
+        SetLastError(ERROR_ACCESS_DENIED);
+        return false;
     }
     std::map<DWORD, Kind> kinds;
     std::map<DWORD, int> opens;
@@ -145,6 +159,19 @@ TEST(NtProcessWalk, CountsTheRunningProcessesItCouldNotExamineAndReadsAgainWhatM
         EXPECT_EQ(examined, (std::set<DWORD>{helper.Id(), startsLate})) << "read once it answered";
         EXPECT_EQ(machine.opens[startsLate], 3);
         EXPECT_LE(now, 1'050u) << "the failures read again within one time bound";
+    }
+    now = 0;
+    {
+        // Failures another try cannot mend: an ended process, refusals before and after the open.
+        AnsweringProcesses machine(helper.Id());
+        const DWORD refused = machine.Add(AnsweringProcesses::Kind::Refused);
+        const DWORD trimmed = machine.Add(AnsweringProcesses::Kind::RefusedOnceOpen);
+        const DWORD ended = machine.Add(AnsweringProcesses::Kind::Ended);
+        machine.Add(AnsweringProcesses::Kind::WithoutUserModules);
+        const auto [unexamined, examined] = search();
+        EXPECT_EQ(unexamined, (std::vector<UnexaminedProcess>{{refused, L"answer.exe", true}, {trimmed, L"answer.exe", true}}));
+        EXPECT_EQ(now, 0u) << "none of them is read again";
+        EXPECT_EQ(std::tuple(machine.opens[refused], machine.opens[trimmed], machine.opens[ended]), std::tuple(1, 1, 1));
     }
     now = 0;
     AnsweringProcesses terminalServer(helper.Id());
@@ -187,6 +214,18 @@ TEST(ModuleSearch, ARowForEachMatchingModuleOfEveryProcessOf64Or32BitsLongAndNon
     };
     for (const auto& [spec, expected] : cases) EXPECT_EQ(SearchRows(spec), expected) << spec;
 
+    // Each row keeps when its process started, as the process's own times tell: what terminate knows it by.
+    MemoryResultsList found;
+    SearchModule(found, L"_xq1.dll", MatchMode::EndsWith);
+    ASSERT_EQ(found.Count(), 4u);
+    for (std::size_t i = 0; i < found.Count(); ++i) {
+        const DWORD id = static_cast<DWORD>(ProcessIdOfKey(found.Row(i).processKey));
+        FILETIME created{}, exited{}, kernel{}, user{};
+        GetProcessTimes(UniqueHandle(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id)).get(), &created,
+                        &exited, &kernel, &user);
+        EXPECT_EQ(found.Row(i).processStart, (std::uint64_t{created.dwHighDateTime} << 32) | created.dwLowDateTime) << id;
+    }
+
     // Read by one worker or by many, the same rows in the same order, hidden start times included.
     const auto rowsOfHelpers = [&](unsigned workers) {
         MemoryResultsList list;
@@ -214,7 +253,8 @@ TEST(ModuleSearch, ARowForEachMatchingModuleOfEveryProcessOf64Or32BitsLongAndNon
         FailingProcessQueries api;  // no failure set: it counts the paths read
         FailingSnapshots snapshots;
         snapshots.failing = snapshotFails;
-        const std::optional<std::vector<std::wstring>> modules = ModulePathsOf(process.get(), unversioned.Id());
+        DWORD error = ERROR_SUCCESS;
+        const std::optional<std::vector<std::wstring>> modules = ModulePathsOf(process.get(), unversioned.Id(), error);
         ASSERT_TRUE(modules && !modules->empty());
         const std::vector<std::wstring>& paths = *modules;
         EXPECT_EQ(paths.front(), unversioned.Program()) << "the program comes first";
@@ -244,7 +284,11 @@ TEST(Win9xProcessWalk, RowsFromTheToolHelpSnapshotsAndAFailedProcessSnapshotIsRe
     EXPECT_TRUE(boxes.shown.empty());
 
     FailingSnapshots snapshots;
-    EXPECT_TRUE(SearchRows(L"").empty());
+    MemoryResultsList none;
+    EXPECT_EQ(SearchModule(none, L"", MatchMode::EndsWith).listingFailure,
+              (ListingFailure{ListingFailure::Listing::ProcessSnapshot, ERROR_NOT_ENOUGH_MEMORY}));
+    EXPECT_EQ(none.Count(), 0u);
+    EXPECT_TRUE(boxes.shown.empty()) << "the search shows no box of its own";
 }
 
 // As on a terminal server: the helper is the last of 1500 processes, with 2100 modules, the last 1500 characters long.

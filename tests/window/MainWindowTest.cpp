@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <optional>
 #include <stdexcept>
 #include <tuple>
@@ -37,8 +38,9 @@ constexpr const wchar_t* kWidthsKey = L"Software\\Quorvel\\Vennick\\Processes Li
 
 std::optional<DWORD> StoredWidth(const wchar_t* name)
 {
-    const UniqueHkey key = OpenRegistryKey(HKEY_CURRENT_USER, kWidthsKey);
-    return key ? ReadRegistryDword(key.get(), name) : std::nullopt;
+    DWORD value = 0, size = sizeof value;
+    if (RegGetValueW(HKEY_CURRENT_USER, kWidthsKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size)) return std::nullopt;
+    return value;
 }
 
 // The design's pixels at 15, 12, 10 and 7.5 twips a pixel, the controls in tab order.
@@ -131,13 +133,14 @@ LRESULT CALLBACK DriveSaveDialog(int code, WPARAM wParam, LPARAM lParam)
 struct UnexaminedBoxSeen {
     std::wstring list, title;
     HWND owner = nullptr;
+    int times = 0;
 } *g_box = nullptr;
 
 LRESULT CALLBACK ReadUnexaminedBox(int code, WPARAM wParam, LPARAM lParam)
 {
     const auto box = reinterpret_cast<HWND>(wParam);
     if (code == HCBT_ACTIVATE && g_box != nullptr && GetDlgItem(box, 201) != nullptr) {
-        *g_box = {WindowText(GetDlgItem(box, 201)), WindowText(box), GetWindow(box, GW_OWNER)};
+        *g_box = {WindowText(GetDlgItem(box, 201)), WindowText(box), GetWindow(box, GW_OWNER), g_box->times + 1};
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -482,6 +485,21 @@ TEST_F(MainWindowTest, StartsAsDesignedAndSearchesFromTheKeyboardAndTheRealCtrlK
         SetWindowPos(label, nullptr, 0, 0, place.right - place.left, place.bottom - place.top, SWP_NOMOVE | SWP_NOZORDER);
     });
     ResultsList& rows = window->Results();
+    Behaviour("a name pasted with Ctrl+V, Ctrl released since: the search reads Ctrl as it is now", [&] {
+        const SystemKeyboard system;
+        PutTextOnClipboard(nullptr, L"\\LIB_XQ16\\");
+        SetSpecification(L"");
+        SetFocus(Handle(Control::SpecificationBox));
+        // Nothing reads the keyboard's state between the shortcut and the search but the search. Twice: a key's
+        // toggle state, which Wine keeps as Windows does, flips with each press.
+        for (int paste = 0; paste < 2; ++paste) {
+            SendMessageW(Handle(Control::SpecificationBox), EM_SETSEL, 0, -1);
+            Inject({{VK_CONTROL, true}, {'V', true}, {'V', false}, {VK_CONTROL, false}});
+            ASSERT_EQ(WindowText(Handle(Control::SpecificationBox)), L"\\LIB_XQ16\\");
+            Click(Control::SearchButton);
+            EXPECT_EQ(rows.Count(), 0u) << "the ends-with test: a folder name is no module's tail";
+        }
+    });
     Behaviour("Ctrl held on the system's keyboard: the contains test; Ctrl+Enter; Shift+F1", [&] {
         const SystemKeyboard system;
         SetSpecification(L"\\LIB_XQ16\\");
@@ -491,10 +509,10 @@ TEST_F(MainWindowTest, StartsAsDesignedAndSearchesFromTheKeyboardAndTheRealCtrlK
         EXPECT_EQ(rows.Count(), 1u) << "Ctrl held at a click: the contains test";
         rows.Clear();
         Inject({{VK_CONTROL, true}, {VK_SHIFT, true}, {VK_RETURN, true}, {VK_RETURN, false}, {VK_SHIFT, false}});
-        EXPECT_EQ(Beeps(), 1) << "Ctrl+Shift+Enter does nothing";
+        EXPECT_EQ(Beeps(), 3) << "Ctrl+Shift+Enter does nothing";
         Inject({{VK_RETURN, true}, {VK_RETURN, false}});
         Inject({{VK_CONTROL, false}});
-        EXPECT_EQ(Beeps(), 2) << "Ctrl+Enter searches once";
+        EXPECT_EQ(Beeps(), 4) << "Ctrl+Enter searches once";
         EXPECT_EQ(rows.Count(), 1u) << "Ctrl+Enter: the contains test";
         Inject({{VK_SHIFT, true}, {VK_F1, true}, {VK_F1, false}, {VK_SHIFT, false}});
         ASSERT_EQ(boxes.shown.size(), 1u) << "Shift+F1: the about box";
@@ -527,7 +545,7 @@ TEST_F(MainWindowTest, StartsAsDesignedAndSearchesFromTheKeyboardAndTheRealCtrlK
         EXPECT_TRUE(helper.WaitForExit(5'000));
         EXPECT_EQ(rows.Count(), 1u);
         for (Control button : kActionButtons) EXPECT_TRUE(IsEnabled(button));
-        EXPECT_EQ(Beeps(), 5) << "every search and the terminate end with a beep";
+        EXPECT_EQ(Beeps(), 7) << "every search and the terminate end with a beep";
     });
     Behaviour("Enter presses the focused button however it got the focus, which is drawn as the default", [&] {
         SetForegroundWindow(window->Handle());
@@ -571,6 +589,70 @@ TEST_F(MainWindowTest, StartsAsDesignedAndSearchesFromTheKeyboardAndTheRealCtrlK
         EXPECT_EQ(boxes.shown.size(), boxesBefore) << "any other mask: no about box";
         EXPECT_TRUE(IsOpen()) << "any other mask: still open";
     });
+}
+
+// Every push button of the design, reached by the keyboard (Tab) or by the mouse: Enter presses that button.
+TEST_F(MainWindowTest, EnterPressesEveryPushButtonOfTheDesignHoweverItGotTheFocus)
+{
+    ScratchFolder folder;
+    const std::wstring module = folder.AddModule(ModuleKind::NoVersion, L"enter_xq33.dll");
+    const HelperProcess listed({module}), refused({module});
+    FailingProcessQueries api;
+    api.refused = refused.Id();  // «Подробнее…» and «Проверить все» show
+    FakeElevation elevation;
+    elevation.answer = ERROR_CANCELLED;
+    FakeSaveDialogs dialogs;
+    UnexaminedBoxSeen unexamined;
+    g_box = &unexamined;
+    const UniqueResource<resource_traits::NullIsNone<HHOOK, &UnhookWindowsHookEx>> hook(
+        SetWindowsHookExW(WH_CBT, &ReadUnexaminedBox, nullptr, GetCurrentThreadId()));
+    Open();
+    SetForegroundWindow(window->Handle());
+    SetSpecification(L"enter_xq33.dll");
+    Click(Control::SearchButton);
+    ASSERT_TRUE(IsWindowVisible(Handle(Control::ElevateButton)) && IsEnabled(Control::TerminateButton));
+    boxes.answers.assign(64, IDCANCEL);  // the confirmations
+    // What each button's command leaves behind.
+    const auto ran = [&](Control button) -> std::size_t {
+        const auto confirmations = [&](const wchar_t* start) {
+            return static_cast<std::size_t>(std::count_if(boxes.shown.begin(), boxes.shown.end(),
+                                                          [&](auto& box) { return box.text.rfind(start, 0) == 0; }));
+        };
+        switch (button) {
+        case Control::SearchButton: return BeepWatch::beeps.size();
+        case Control::SaveBatchButton: return dialogs.requests.size();
+        case Control::TerminateButton: return confirmations(L"Вы действительно хотите завершить");
+        case Control::RelaunchButton: return confirmations(L"Вы действительно хотите перезапустить");
+        case Control::UnexaminedButton: return static_cast<std::size_t>(unexamined.times);
+        case Control::ElevateButton: return elevation.elevatedStarts.size();
+        default: return 0;
+        }
+    };
+    int pushButtons = 0;
+    for (const main_window::ControlDesign& design : main_window::kControls) {
+        if (design.kind != main_window::ControlKind::PushButton) continue;
+        ++pushButtons;
+        for (const bool byMouse : {false, true}) {
+            SCOPED_TRACE(std::wstring(design.caption) + (byMouse ? L", by the mouse" : L", by Tab"));
+            std::map<Control, std::size_t> before;
+            for (const auto& other : main_window::kControls) before[other.id] = ran(other.id);
+            if (byMouse) {
+                ClickWithTheMouse(design.id);
+                Pump();
+            } else {
+                SetFocus(Handle(Control::SpecificationBox));
+                for (int tabs = 0; tabs < 12 && GetFocus() != Handle(design.id); ++tabs) PressKey(VK_TAB);
+            }
+            ASSERT_EQ(GetFocus(), Handle(design.id));
+            PressKey(VK_RETURN);
+            for (const auto& other : main_window::kControls) {
+                const std::size_t times = other.id == design.id ? (byMouse ? 2 : 1) : 0;
+                EXPECT_EQ(ran(other.id) - before[other.id], times) << other.caption;
+            }
+        }
+    }
+    EXPECT_EQ(pushButtons, 6);
+    g_box = nullptr;
 }
 
 // Each command's boxes as the user meets them (text, style, modal, the hourglass while it runs), its sounds; the real
@@ -770,7 +852,7 @@ TEST_F(MainWindowTest, TheOfferStartsThisSearchWithFullRightsAndTheWindowClosesO
         Click(Control::ElevateButton);
         ASSERT_EQ(elevation.elevatedStarts.size(), 1u);
         EXPECT_EQ(elevation.elevatedStarts[0].program, self);
-        EXPECT_EQ(elevation.elevatedStarts[0].arguments, L"/elevated /contains a \"b\"  c");
+        EXPECT_EQ(elevation.elevatedStarts[0].arguments, L"/elevated:contains a \"b\"  c");
         EXPECT_EQ(elevation.elevatedStarts[0].folder, current.Path());
         EXPECT_TRUE(IsOpen() && boxes.shown.empty());
     });
@@ -794,7 +876,7 @@ TEST_F(MainWindowTest, TheOfferStartsThisSearchWithFullRightsAndTheWindowClosesO
         EXPECT_FALSE(IsOpen());
     });
     Behaviour("the copy it started searches the same way and never makes the offer", [&] {
-        Open(L"/elevated /contains a \"b\"  c");
+        Open(L"/elevated:contains a \"b\"  c");
         PumpFor(300);
         EXPECT_EQ(WindowText(Handle(Control::SpecificationBox)), L"a \"b\"  c");
         EXPECT_NE(WindowText(Handle(Control::Status)).find(L"Не удалось проверить процессов: 1."), std::wstring::npos);
@@ -805,6 +887,13 @@ TEST_F(MainWindowTest, TheOfferStartsThisSearchWithFullRightsAndTheWindowClosesO
         elevation.elevated = true;
         SetSpecification(L"offer_xq28.dll");
         Click(Control::SearchButton);
+        EXPECT_FALSE(IsWindowVisible(Handle(Control::ElevateButton)));
+        elevation.elevated = false;
+    });
+    Behaviour("refused by a protected process only, which full rights do not read either: no offer", [&] {
+        api.protectedOne = refused.Id();
+        Click(Control::SearchButton);
+        EXPECT_TRUE(IsWindowVisible(Handle(Control::UnexaminedButton)));
         EXPECT_FALSE(IsWindowVisible(Handle(Control::ElevateButton)));
     });
     std::filesystem::current_path(started);
@@ -964,6 +1053,8 @@ TEST_F(MainWindowTest, LayoutFontAndIconsAreTheDesignAtTheWindowsDpi)
     frame.bottom += other.client.cy - layout->client.cy;
     SendMessageW(window->Handle(), WM_DPICHANGED, MAKEWPARAM(other.dpi, other.dpi), reinterpret_cast<LPARAM>(&frame));
     ExpectLayout(other, 1);
+    EXPECT_EQ(IconWidth(window->Handle(), ICON_SMALL), other.smallIcon) << "the icons drawn for the new DPI";
+    EXPECT_EQ(IconWidth(window->Handle(), ICON_BIG), other.bigIcon);
 
     const auto small = reinterpret_cast<HICON>(SendMessageW(window->Handle(), WM_GETICON, ICON_SMALL, 0));
     window.reset();
@@ -1033,7 +1124,7 @@ TEST_F(MainWindowTest, ColumnWidthsAreKeptInTwipsWhenTheWindowClosesOrTheSession
     {
         const UniqueHkey key = CreateRegistryKey(HKEY_CURRENT_USER, kWidthsKey);
         WriteRegistryString(key.get(), L"Column 1 Width", L"3000");
-        WriteRegistryDword(key.get(), L"Column 2 Width", static_cast<DWORD>(-150));
+        WriteRegistryDword(key.get(), L"Column 2 Width", 0);  // a column that could never be seen again
         WriteRegistryDword(key.get(), L"Column 3 Width", 9'999'999);
     }
     Open();

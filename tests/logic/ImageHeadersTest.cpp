@@ -125,10 +125,12 @@ std::string Text(const std::optional<FileVersion>& version)
            std::to_string(version->build) + "." + std::to_string(version->revision);
 }
 
-std::uint32_t SizeOfImage(const Image& image)
+// Where the image ends: at SizeOfImage, or sooner at the end of its bytes.
+std::uint64_t ImageEnd(const Image& image)
 {
     const auto& b = image.bytes;
-    return b[0xD0] | b[0xD1] << 8 | b[0xD2] << 16 | static_cast<std::uint32_t>(b[0xD3]) << 24;
+    const std::uint32_t sizeOfImage = b[0xD0] | b[0xD1] << 8 | b[0xD2] << 16 | std::uint32_t{b[0xD3]} << 24;
+    return std::min<std::uint64_t>(sizeOfImage, b.size());
 }
 
 // The stamp of the first `size` bytes, in a buffer of just that size (so that the sanitizer sees a read past it).
@@ -175,7 +177,7 @@ TEST(ImageHeaders, NoStampWithoutValidHeaders)
     }
 }
 
-// Every read after the headers' lies inside SizeOfImage, the version found or not.
+// Every read after the headers' lies inside the image, the version found or not.
 TEST(ImageHeaders, VersionOfTheLoadedImageOnlyFromInsideIt)
 {
     const Case found[] = {
@@ -208,7 +210,8 @@ TEST(ImageHeaders, VersionOfTheLoadedImageOnlyFromInsideIt)
         {"no name", [](Image& i) { i.Put32(0x104C, 0); }},
         {"the name leading to a data entry", [](Image& i) { i.Put32(0x1054, 0x80); }},
         {"no language", [](Image& i) { i.Put32(0x108C, 0); }},
-        {"the language leading to a subdirectory", [](Image& i) { i.Put32(0x1094, 0x800000C0); }},
+        {"the language leading to a subdirectory, SizeOfImage 4 GB",
+         [](Image& i) { i.Put32(0x1094, 0x800000C0); i.Put32(0xD0, 0xFFFFFFFF); }},
         {"a version block ending before its fixed info", [](Image& i) { i.Put16(0x1300, 91); }},
         {"a version block longer than its resource", [](Image& i) { i.Put32(0x10C4, 91); }},
         {"no fixed info", [](Image& i) { i.Put16(0x1302, 0); }},
@@ -224,7 +227,7 @@ TEST(ImageHeaders, VersionOfTheLoadedImageOnlyFromInsideIt)
             Reader reader{image};
             EXPECT_EQ(Text(ReadLoadedImageVersion(std::ref(reader))), expected)
                 << c.what << (is64Bit ? ", PE32+" : ", PE32");
-            EXPECT_LE(reader.furthest, SizeOfImage(image)) << c.what << (is64Bit ? ", PE32+" : ", PE32");
+            EXPECT_LE(reader.furthest, ImageEnd(image)) << c.what << (is64Bit ? ", PE32+" : ", PE32");
         };
         for (const Case& c : found) check(c, "5.1.3.2600");
         for (const Case& c : notFound) check(c, "none");

@@ -33,16 +33,16 @@ struct Image {
         Put32(ResourceEntry(), 0x1000);
         Put32(ResourceEntry() + 4, 0x500);
 
-        Directory(0x1000, 1, {{0x80000200, 0x80000100}, {3, 0x80000100}, {16, 0x80000040}});
-        Directory(0x1040, 1, {{0x80000200, 0x80000080}, {1, 0x80000120}});
-        Directory(0x1080, 0, {{1033, 0xC0}, {1031, 0x140}});
+        Directory(0x1000, 1, {{0x80000200, 0x80000100}, {3, 0x80000100}, {16, 0x80000040}});  // the types
+        Directory(0x1040, 1, {{0x80000200, 0x80000080}, {1, 0x80000120}});  // RT_VERSION's names
+        Directory(0x1080, 0, {{1033, 0xC0}, {1031, 0x140}});  // the first name's languages
         DataEntry(0x10C0, 0x1300, 92);
-        Directory(0x1100, 0, {{1, 0x80000120}});
+        Directory(0x1100, 0, {{1, 0x80000120}});  // the decoy's name, language and data entry
         Directory(0x1120, 0, {{1033, 0x140}});
         DataEntry(0x1140, 0x1400, 92);
         Put16(0x1200, 3);  // the named entries' name, never read
         Put(0x1202, u"MUI");
-        VersionBlock(0x1300, 0x00050001, 0x00030A28);
+        VersionBlock(0x1300, 0x00050001, 0x00030A28);  // 5.1.3.2600
         VersionBlock(0x1400, 0x00090009, 0x00090009);
     }
 

@@ -1,19 +1,51 @@
 #include "ActionTexts.h"
 
 #include "platform/text/MessageLayout.h"
+#include "search/ServiceHost.h"
 
 namespace action_texts {
 
-std::wstring TerminateConfirmation()
+namespace {
+
+std::wstring WithServices(std::wstring text, const wchar_t* lead, const std::vector<std::wstring>& services)
 {
-    return L"Вы действительно хотите завершить все перечисленные программы? Все несохранённые данные могут быть "
-           L"утеряны!";
+    return services.empty() ? text : MessageParagraphs(text, lead + JoinedServiceNames(services) + L".");
 }
 
-std::wstring RelaunchConfirmation()
+}  // namespace
+
+std::wstring TerminateConfirmation(const std::vector<std::wstring>& services)
 {
-    return L"Вы действительно хотите перезапустить перечисленные программы? Если они не были завершены ранее, то они "
-           L"будут запущены повтороно!";
+    return WithServices(L"Вы действительно хотите завершить все перечисленные программы? Все несохранённые данные "
+                        L"могут быть утеряны!",
+                        L"Будут остановлены службы: ", services);
+}
+
+std::wstring RelaunchConfirmation(const std::vector<std::wstring>& services)
+{
+    return WithServices(L"Вы действительно хотите перезапустить перечисленные программы? Если они не были завершены "
+                        L"ранее, то они будут запущены повтороно!",
+                        L"Будут запущены службы: ", services);
+}
+
+std::wstring ServiceNotStopped(std::wstring_view programPath, std::wstring_view service)
+{
+    return MessageParagraphs(programPath, L"Не удаётся остановить службу «" + std::wstring(service) + L"».");
+}
+
+std::wstring ServiceNotStarted(std::wstring_view programPath, std::wstring_view service)
+{
+    return MessageParagraphs(programPath, L"Не удаётся запустить службу «" + std::wstring(service) + L"».");
+}
+
+std::wstring HostServicesNotStopped(std::wstring_view programPath)
+{
+    return MessageParagraphs(programPath, L"Не удаётся остановить службы этого процесса.");
+}
+
+std::wstring HostServicesNotStarted(std::wstring_view programPath)
+{
+    return MessageParagraphs(programPath, L"Не удаётся запустить службы этого процесса.");
 }
 
 std::wstring TerminateFailure(std::wstring_view programPath, std::wstring_view idText)

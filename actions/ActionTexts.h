@@ -3,11 +3,13 @@
 // save dialog's settings.
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace action_texts {
 
-std::wstring TerminateConfirmation();
-std::wstring RelaunchConfirmation();
+// The confirmations; `services`, when there are any, are named in a paragraph of their own.
+std::wstring TerminateConfirmation(const std::vector<std::wstring>& services = {});
+std::wstring RelaunchConfirmation(const std::vector<std::wstring>& services = {});
 
 inline constexpr const wchar_t* kBatchFilter = L"Пакетные файлы|*.BAT;*.CMD|Все файлы|*.*";
 inline constexpr const wchar_t* kBatchDefaultExtension = L"BAT";
@@ -19,6 +21,11 @@ std::wstring TerminateFailure(std::wstring_view programPath, std::wstring_view i
 std::wstring TerminateUnidentified(std::wstring_view programPath, std::wstring_view idText);
 std::wstring TerminateCritical(std::wstring_view programPath, std::wstring_view idText);
 std::wstring RelaunchFailure(std::wstring_view programPath);
+// A service of the process at the path that did not stop or start; a host whose services are unknown.
+std::wstring ServiceNotStopped(std::wstring_view programPath, std::wstring_view service);
+std::wstring ServiceNotStarted(std::wstring_view programPath, std::wstring_view service);
+std::wstring HostServicesNotStopped(std::wstring_view programPath);
+std::wstring HostServicesNotStarted(std::wstring_view programPath);
 std::wstring SaveFailure(std::wstring_view batchFile);
 std::wstring SaveSuccess(std::wstring_view batchFile);
 

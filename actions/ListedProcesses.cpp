@@ -12,7 +12,7 @@ std::vector<ListedProcess> ListedProcesses(const ResultsList& rows)
     for (std::size_t index = 0; index < rows.Count(); ++index) {
         const ResultRow& row = rows.Row(index);
         if (!seen.insert(row.processKey).second) continue;
-        processes.push_back({ProcessIdOfKey(row.processKey), ProgramPathOfKey(row.processKey), row.processStart});
+        processes.push_back({ProcessIdOfKey(row.processKey), ProgramPathOfKey(row.processKey), row.processStart, row.host});
     }
     return processes;
 }

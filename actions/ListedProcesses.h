@@ -11,6 +11,7 @@ struct ListedProcess {
     std::int32_t processId;
     std::wstring program;
     std::optional<std::uint64_t> startTime;
+    std::optional<ServiceHost> host;  // the services it runs, where it runs any
 };
 
 // The listed processes, each once, in the order of their first rows: a process in which

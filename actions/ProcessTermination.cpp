@@ -107,6 +107,32 @@ void WaitForEnds(std::vector<Ending>& endings, ProcessControl& control)
 
 }  // namespace
 
+bool IsCriticalProcess(const ListedProcess& process)
+{
+    ProcessControl& control = Seam<ProcessControl>::Current();
+    const UniqueHandle opened =
+        Seam<ProcessQueries>::Current().OpenProcess(control.CriticalCheckAccess(), static_cast<DWORD>(process.processId));
+    return opened && control.IsCritical(opened.get());
+}
+
+std::vector<ListedProcess> StillRunningAfter(const std::vector<ListedProcess>& processes, ULONGLONG milliseconds)
+{
+    ProcessQueries& api = Seam<ProcessQueries>::Current();
+    std::vector<Ending> endings;
+    std::vector<bool> unwatched;
+    for (const ListedProcess& process : processes) {
+        UniqueHandle watched = api.OpenProcess(SYNCHRONIZE, static_cast<DWORD>(process.processId));
+        unwatched.push_back(!watched && GetLastError() != ERROR_INVALID_PARAMETER);  // not one that has ended
+        endings.push_back({std::move(watched), milliseconds, Failure(ERROR_TIMEOUT)});
+    }
+    WaitForEnds(endings, Seam<ProcessControl>::Current());
+    std::vector<ListedProcess> running;
+    for (std::size_t i = 0; i < processes.size(); ++i) {
+        if (endings[i].process || unwatched[i]) running.push_back(processes[i]);
+    }
+    return running;
+}
+
 std::vector<ProcessEnd> EndListedProcesses(const std::vector<ListedProcess>& processes)
 {
     ProcessQueries& api = Seam<ProcessQueries>::Current();

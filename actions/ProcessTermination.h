@@ -29,3 +29,10 @@ struct ProcessEnd {
 // that cannot be opened to end it but is another by the same tests, read with the least
 // rights. One outcome a process, in the list's order.
 std::vector<ProcessEnd> EndListedProcesses(const std::vector<ListedProcess>& processes);
+
+// Whether Windows marks the listed process critical (false where that cannot be read).
+bool IsCriticalProcess(const ListedProcess& process);
+
+// Gives the processes `milliseconds` to end by themselves, the thread's windows answering
+// meanwhile; the ones still running then (or that cannot be watched), in their order.
+std::vector<ListedProcess> StillRunningAfter(const std::vector<ListedProcess>& processes, ULONGLONG milliseconds);

@@ -11,13 +11,18 @@ std::wstring EscapeBatchPercent(std::wstring_view path)
     return escaped;
 }
 
-std::string RestartBatchText(const std::vector<std::string>& oemPaths)
+std::string RestartBatchText(const std::vector<BatchEntry>& entries)
 {
     constexpr const char* kLineEnd = "\r\n";
     std::string text = std::string("IF \"%OS%\"==\"Windows_NT\" GOTO WIN_NT") + kLineEnd + kLineEnd;
-    for (const std::string& path : oemPaths) text += "  START \"" + path + "\"" + kLineEnd;
+    for (const BatchEntry& entry : entries) {
+        if (entry.services.empty()) text += "  START \"" + entry.program + "\"" + kLineEnd;
+    }
     text += std::string("  GOTO END") + kLineEnd + kLineEnd + ":WIN_NT" + kLineEnd + kLineEnd;
-    for (const std::string& path : oemPaths) text += "  START \"\" \"" + path + "\"" + kLineEnd;
+    for (const BatchEntry& entry : entries) {
+        if (entry.services.empty()) text += "  START \"\" \"" + entry.program + "\"" + kLineEnd;
+        for (const std::string& service : entry.services) text += "  NET START \"" + service + "\"" + kLineEnd;
+    }
     text += std::string(kLineEnd) + ":END" + kLineEnd;
     return text;
 }

@@ -10,6 +10,7 @@
 //   :WIN_NT
 //
 //     START "" "<path>"         one line per process (NT family)
+//     NET START "<service>"     instead, one line per service of a process that hosts services
 //
 //   :END
 #include <string>
@@ -20,5 +21,12 @@
 // start of a variable and start another file.
 std::wstring EscapeBatchPercent(std::wstring_view path);
 
-// The file's bytes for the given paths, already escaped and in the OEM code page.
-std::string RestartBatchText(const std::vector<std::string>& oemPaths);
+// One listed process in the file: its program's path, or the services it hosts (which the
+// 9x family has none of); each already escaped and in the OEM code page.
+struct BatchEntry {
+    std::string program;
+    std::vector<std::string> services;  // none: a program, started by its path
+};
+
+// The file's bytes for the listed processes, in their order.
+std::string RestartBatchText(const std::vector<BatchEntry>& entries);

@@ -1,12 +1,14 @@
 #include <windows.h>
 
 #include <exception>
+#include <unordered_set>
 #include <vector>
 
 #include "ActionTexts.h"
 #include "ListedProcessActions.h"
 #include "ListedProcesses.h"
 #include "RestartBatch.h"
+#include "ServiceOrder.h"
 #include "platform/ProgramError.h"
 #include "platform/ui/ErrorReports.h"
 #include "platform/ui/SaveFileDialog.h"
@@ -31,11 +33,31 @@ std::string BatchPath(const std::wstring& path)
     throw ProgramError(action_texts::UnrepresentablePath(path, GetOEMCP()));
 }
 
+// A service name is written as a path is; it has no short form.
+std::string BatchServiceName(const std::wstring& name)
+{
+    if (auto oem = ToOemCodePage(EscapeBatchPercent(name))) return *oem;
+    throw ProgramError(action_texts::UnrepresentablePath(name, GetOEMCP()));
+}
+
+// A service host's services are started by name, each once, at its first place; a host whose
+// services are unknown gets no line: its program would not start them.
 std::string RestartBatchFor(const ResultsList& rows)
 {
-    std::vector<std::string> paths;
-    for (const ListedProcess& process : ListedProcesses(rows)) paths.push_back(BatchPath(process.program));
-    return RestartBatchText(paths);
+    std::vector<BatchEntry> entries;
+    std::unordered_set<std::wstring> services;
+    for (const ListedProcess& process : ListedProcesses(rows)) {
+        if (!process.host) {
+            entries.push_back({BatchPath(process.program), {}});
+            continue;
+        }
+        BatchEntry entry;
+        for (const std::wstring& service : StartOrder({&*process.host})) {
+            if (services.insert(service).second) entry.services.push_back(BatchServiceName(service));
+        }
+        if (!entry.services.empty()) entries.push_back(std::move(entry));
+    }
+    return RestartBatchText(entries);
 }
 
 }  // namespace

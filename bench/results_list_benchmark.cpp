@@ -24,11 +24,11 @@ constexpr int kRedrawingRows = 500;
 
 void WriteRows(ResultsList& list, int rows)
 {
-    ModuleVersionTexts versions([](const std::wstring&) { return FileVersion{10, 0, 19041, 1}; });
     for (int row = 0; row < rows; ++row) {
-        const std::wstring module = L"C:\\Windows\\System32\\module" + std::to_wstring(row % 50) + L".dll";
+        const MatchedModule module{L"C:\\Windows\\System32\\module" + std::to_wstring(row % 50) + L".dll",
+                                   ModuleCopy::Same, L"10.0.19041.1", std::nullopt, std::nullopt};
         list.Add(HitRow(1000 + row % 200, L"C:\\Program Files\\Product\\program" + std::to_wstring(row % 200) + L".exe",
-                        module, versions.For(module)));
+                        module));
     }
 }
 

@@ -6,7 +6,8 @@
 //   (c) the floor plus one version read per distinct module path;
 //   (d) the search with every module matching (the empty specification), against (c);
 // (b) and (d) with 1, 2 and 4 worker threads. Prints the medians of the per-round times
-// per module path and of the ratios b/a, d/c.
+// per module path and of the ratios b/a, d/c; and the most the search with nothing matching
+// holds on the heap at once beyond what was held before it (every thread's allocations).
 //
 //   search_benchmark.exe [helpers=8] [rounds=3]
 #include <windows.h>
@@ -14,7 +15,10 @@
 #include <tlhelp32.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <cstdlib>
+#include <new>
 #include <cstdio>
 #include <set>
 #include <string>
@@ -25,6 +29,40 @@
 #include "platform/UniqueResource.h"
 #include "platform/files/FileVersion.h"
 #include "search/ModuleSearch.h"
+
+namespace {
+
+// Every allocation of the program, counted: what is held now, and the most held since the last reset.
+std::atomic<std::size_t> g_held{0}, g_peak{0};
+
+void* Counted(std::size_t size)
+{
+    // The size stands before the block, where the deletion finds it.
+    auto* block = static_cast<std::max_align_t*>(std::malloc(size + sizeof(std::max_align_t)));
+    if (block == nullptr) throw std::bad_alloc();
+    *reinterpret_cast<std::size_t*>(block) = size;
+    const std::size_t held = g_held += size;
+    for (std::size_t peak = g_peak; held > peak && !g_peak.compare_exchange_weak(peak, held);) {
+    }
+    return block + 1;
+}
+
+void Uncounted(void* pointer)
+{
+    if (pointer == nullptr) return;
+    auto* block = static_cast<std::max_align_t*>(pointer) - 1;
+    g_held -= *reinterpret_cast<std::size_t*>(block);
+    std::free(block);
+}
+
+}  // namespace
+
+void* operator new(std::size_t size) { return Counted(size); }
+void* operator new[](std::size_t size) { return Counted(size); }
+void operator delete(void* pointer) noexcept { Uncounted(pointer); }
+void operator delete[](void* pointer) noexcept { Uncounted(pointer); }
+void operator delete(void* pointer, std::size_t) noexcept { Uncounted(pointer); }
+void operator delete[](void* pointer, std::size_t) noexcept { Uncounted(pointer); }
 
 namespace {
 
@@ -69,6 +107,16 @@ double SearchMilliseconds(const std::wstring& specification, unsigned workers)
     });
 }
 
+// The most the search holds on the heap at once, beyond what was held before it.
+std::size_t SearchPeakBytes(const std::wstring& specification)
+{
+    MemoryResultsList list;
+    const std::size_t before = g_held;
+    g_peak = before;
+    SearchModule(list, specification, MatchMode::EndsWith, 4);
+    return g_peak - before;
+}
+
 int Argument(int argc, wchar_t** argv, int index, int fallback)
 {
     return argc > index ? std::stoi(argv[index]) : fallback;
@@ -87,7 +135,7 @@ int wmain(int argc, wchar_t** argv)
     std::printf("%d helpers, medians of %d rounds; ms per module path; b and d with 1, 2, 4 workers\n", helperCount,
                 rounds);
     std::printf("modules  paths  (a) floor  (b) nothing 1/2/4    b/a 1/2/4           (c) floor+ver  (d) everything "
-                "1/2/4   d/c 1/2/4\n");
+                "1/2/4   d/c 1/2/4          heap peak, nothing (KB)\n");
     for (const int moduleCount : {10, 40, 160}) {
         while (static_cast<int>(modules.size()) < moduleCount) {
             modules.push_back(folder.AddModule(ModuleKind::Version5_1_3_2600,
@@ -100,7 +148,9 @@ int wmain(int argc, wchar_t** argv)
 
         std::vector<double> floor, withVersions, nothing[3], nothingRatio[3], everything[3], everythingRatio[3];
         std::size_t paths = 0;
+        std::size_t peak = 0;
         for (int round = 0; round < rounds; ++round) {
+            peak = std::max(peak, SearchPeakBytes(L"no_such_module_zz.dll"));
             std::vector<std::wstring> seen;
             floor.push_back(Milliseconds([&] { seen = SnapshotEveryProcess(); }));
             paths = seen.size();
@@ -115,11 +165,12 @@ int wmain(int argc, wchar_t** argv)
             }
         }
         const auto perPath = [&](const std::vector<double>& times) { return Median(times) / static_cast<double>(paths); };
-        std::printf("%7d  %5zu  %9.3f  %5.3f/%5.3f/%5.3f  %5.3f/%5.3f/%5.3f  %13.3f  %5.3f/%5.3f/%5.3f  %5.3f/%5.3f/%5.3f\n",
+        std::printf("%7d  %5zu  %9.3f  %5.3f/%5.3f/%5.3f  %5.3f/%5.3f/%5.3f  %13.3f  %5.3f/%5.3f/%5.3f  %5.3f/%5.3f/%5.3f"
+                    "  %8.1f\n",
                     moduleCount, paths, perPath(floor), perPath(nothing[0]), perPath(nothing[1]), perPath(nothing[2]),
                     Median(nothingRatio[0]), Median(nothingRatio[1]), Median(nothingRatio[2]), perPath(withVersions),
                     perPath(everything[0]), perPath(everything[1]), perPath(everything[2]), Median(everythingRatio[0]),
-                    Median(everythingRatio[1]), Median(everythingRatio[2]));
+                    Median(everythingRatio[1]), Median(everythingRatio[2]), static_cast<double>(peak) / 1024.0);
     }
     return 0;
 }

@@ -3,43 +3,49 @@
 #include "ProcessEntryKey.h"
 #include "platform/text/TextOperations.h"
 
-ResultRow HitRow(std::int32_t processId, const std::wstring& programPath, const std::wstring& modulePath,
-                 const std::wstring& versionText, std::optional<std::uint64_t> processStart)
+ResultRow HitRow(std::int32_t processId, const std::wstring& programPath, const MatchedModule& module,
+                 std::optional<std::uint64_t> processStart, const std::optional<ServiceHost>& host)
 {
-    return ResultRow{FileNameOf(programPath), versionText, modulePath, MakeProcessEntryKey(processId, programPath),
-                     processStart};
+    const std::wstring program = FileNameOf(programPath);
+    return ResultRow{host ? HostProgramText(program, *host) : program,
+                     module.versionText,
+                     module.path,
+                     MakeProcessEntryKey(processId, programPath),
+                     processStart,
+                     module.copy,
+                     module.runningVersion,
+                     module.diskVersion,
+                     host};
 }
 
-void SearchRun::TestModule(std::uint32_t processId, const std::wstring& programPath, const std::wstring& modulePath,
-                           std::optional<std::uint64_t> processStart) const
+MatchedModule SearchRun::Compare(std::wstring path, const std::optional<ImageStamp>& running,
+                                 const std::function<std::optional<FileVersion>()>& runningVersion) const
+{
+    const ModuleFile& listed = files.At(path);
+    const ModuleFile& compared = files.At(ComparedPath(path, running, folders.system, folders.wow64));
+    // A path that could not be read names no file: nothing is known of the copy.
+    const ModuleCopy copy = path.empty() ? ModuleCopy::Unknown : CompareCopies(running, compared);
+    std::optional<FileVersion> inMemory;
+    if (copy == ModuleCopy::Same) inMemory = compared.version;
+    if (copy == ModuleCopy::Replaced || copy == ModuleCopy::Gone) inMemory = runningVersion();
+    const std::wstring text = VersionColumn(copy, VersionText(listed.version), inMemory, compared.version);
+    return MatchedModule{std::move(path), copy, text, inMemory, compared.version};
+}
+
+void SearchRun::TestModule(std::uint32_t processId, const std::wstring& programPath, const std::wstring& modulePath) const
 {
     if (!specification.Matches(modulePath)) return;
-    rows.Add(HitRow(static_cast<std::int32_t>(processId), programPath, modulePath, versions.For(modulePath),
-                    processStart));
+    const MatchedModule module{modulePath, ModuleCopy::Unknown, VersionText(files.At(modulePath).version), std::nullopt,
+                               std::nullopt};
+    rows.Add(HitRow(static_cast<std::int32_t>(processId), programPath, module));
 }
 
-std::vector<std::size_t> SearchRun::MatchingModules(const ProcessModules& process) const
+void SearchRun::AddRows(const std::vector<const ProcessModules*>& processes) const
 {
-    std::vector<std::size_t> matching;
-    for (std::size_t index = 0; index < process.modulePaths.size(); ++index) {
-        if (specification.Matches(process.modulePaths[index])) matching.push_back(index);
-    }
-    return matching;
-}
-
-void SearchRun::AddRows(const std::vector<ProcessHits>& hits) const
-{
-    std::vector<std::wstring> paths;
-    for (const ProcessHits& hit : hits) {
-        for (std::size_t index : hit.matching) paths.push_back(hit.process->modulePaths[index]);
-    }
-    versions.ReadAll(paths, workers);
-    for (const ProcessHits& hit : hits) {
-        const ProcessModules& process = *hit.process;
-        for (std::size_t index : hit.matching) {
-            const std::wstring& module = process.modulePaths[index];
-            rows.Add(HitRow(static_cast<std::int32_t>(process.processId), process.programPath, module,
-                            versions.For(module), process.startTime));
+    for (const ProcessModules* process : processes) {
+        for (const MatchedModule& module : process->matched) {
+            rows.Add(HitRow(static_cast<std::int32_t>(process->processId), process->programPath, module,
+                            process->startTime, process->host));
         }
     }
 }

@@ -2,6 +2,8 @@
 
 #include <unordered_set>
 
+#include "RunningImage.h"
+#include "ServiceHosts.h"
 #include "UnexaminedProcesses.h"
 #include "platform/Clock.h"
 #include "platform/Parallel.h"
@@ -34,18 +36,17 @@ ProcessReading::Result AfterFailure(DWORD error)
 
 // One module snapshot of the process (its 32-bit modules too): the cheapest complete read.
 // Its records hold at most MAX_PATH - 1 characters, so a path of that length may have
-// been cut: that one is read whole through its handle. nullopt when the snapshot fails
-// or holds nothing (as for some of Wine's own services, whose modules PSAPI lists).
-std::optional<std::vector<std::wstring>> SnapshotModulePaths(ProcessQueries& api, HANDLE process, DWORD processId)
+// been cut: that one is read whole through its handle. False when the snapshot fails or
+// holds nothing (as for some of Wine's own services, whose modules PSAPI lists).
+bool VisitSnapshotModules(ProcessQueries& api, HANDLE process, DWORD processId, const ModuleVisitor& visit)
 {
     ToolHelp& toolHelp = Seam<ToolHelp>::Current();
     UniqueSnapshotHandle snapshot;
     for (int attempt = 0; attempt < kSnapshotAttempts && !snapshot; ++attempt) {
         snapshot = toolHelp.CreateSnapshot(TH32CS_SNAPMODULE | TH32CS_SNAPMODULE32, processId);
-        if (!snapshot && GetLastError() != ERROR_BAD_LENGTH) return std::nullopt;
+        if (!snapshot && GetLastError() != ERROR_BAD_LENGTH) return false;
     }
-    if (!snapshot) return std::nullopt;
-    std::vector<std::wstring> paths;
+    if (!snapshot) return false;
     // The 32-bit and the 64-bit views of a WOW64 process can hold the same module twice.
     std::unordered_set<HMODULE> seen;
     MODULEENTRY32W record{};
@@ -58,34 +59,24 @@ std::optional<std::vector<std::wstring>> SnapshotModulePaths(ProcessQueries& api
             std::wstring whole = ModulePathOf(api, process, record.hModule);
             if (!whole.empty()) path = std::move(whole);
         }
-        paths.push_back(std::move(path));
+        visit(std::move(path), reinterpret_cast<std::uintptr_t>(record.modBaseAddr));
     }
-    if (paths.empty()) return std::nullopt;
-    return paths;
+    return !seen.empty();
 }
 
 // The process-status walk: each module's path read on its own. A list without modules is
 // one whose loader has not run yet.
-std::optional<std::vector<std::wstring>> ListedModulePaths(ProcessQueries& api, HANDLE process, DWORD& error)
+bool VisitListedModules(ProcessQueries& api, HANDLE process, DWORD& error, const ModuleVisitor& visit)
 {
     const std::optional<std::vector<HMODULE>> handles = ModuleHandlesOf(api, process);
     if (!handles) error = GetLastError();
     if (handles && handles->empty()) error = ERROR_PARTIAL_COPY;
-    if (!handles || handles->empty()) return std::nullopt;
-    std::vector<std::wstring> paths;
+    if (!handles || handles->empty()) return false;
     std::unordered_set<HMODULE> seen;
     for (HMODULE handle : *handles) {
-        if (seen.insert(handle).second) paths.push_back(ModulePathOf(api, process, handle));
+        if (seen.insert(handle).second) visit(ModulePathOf(api, process, handle), reinterpret_cast<std::uintptr_t>(handle));
     }
-    return paths;
-}
-
-// Reads the process and finds its matching modules: all of it on the worker's thread.
-ProcessReading ReadAndMatch(const SearchRun& run, DWORD processId)
-{
-    ProcessReading reading = ReadNtProcess(processId);
-    if (reading.modules) reading.matching = run.MatchingModules(*reading.modules);
-    return reading;
+    return true;
 }
 
 void ReadFailuresAgain(const SearchRun& run, std::vector<ProcessReading>& readings)
@@ -101,12 +92,40 @@ void ReadFailuresAgain(const SearchRun& run, std::vector<ProcessReading>& readin
         clock.Pause(kReadAgainPauseMs);
         ForEachIndexInParallel(failed.size(), run.workers, [&](std::size_t index) {
             ProcessReading& reading = *failed[index];
-            ProcessReading again = ReadAndMatch(run, reading.processId);
+            ProcessReading again = ReadNtProcess(run, reading.processId);
             // Its start time as it first failed tells at the end whether it still runs.
             if (again.result != ProcessReading::Result::Read && reading.startTime) again.startTime = reading.startTime;
             reading = std::move(again);
         });
     }
+}
+
+// The matched modules' copies against the files at their paths: the files read first, each
+// once, in parallel; then, where the file is not the image a process runs, that copy's
+// version read from the process, still open. Then the processes are let go.
+void CompareWithFiles(const SearchRun& run, std::vector<ProcessReading>& readings)
+{
+    std::vector<ProcessReading*> found;
+    std::vector<std::wstring> paths;
+    for (ProcessReading& reading : readings) {
+        if (reading.loaded.empty()) continue;
+        found.push_back(&reading);
+        for (const LoadedModule& module : reading.loaded) {
+            paths.push_back(module.path);
+            paths.push_back(ComparedPath(module.path, module.running, run.folders.system, run.folders.wow64));
+        }
+    }
+    run.files.ReadAll(paths, run.workers);
+    ProcessQueries& api = Seam<ProcessQueries>::Current();
+    ForEachIndexInParallel(found.size(), run.workers, [&](std::size_t index) {
+        ProcessReading& reading = *found[index];
+        for (LoadedModule& module : reading.loaded) {
+            const auto runningVersion = [&] { return RunningImageVersion(api, reading.process.get(), module.base); };
+            reading.modules->matched.push_back(run.Compare(std::move(module.path), module.running, runningVersion));
+        }
+        reading.loaded.clear();
+        reading.process.reset();
+    });
 }
 
 }  // namespace
@@ -118,17 +137,26 @@ SearchOutcome WalkNtProcesses(const SearchRun& run)
     // Each process is read into its own slot: the workers share nothing they change.
     std::vector<ProcessReading> readings(ids->size());
     ForEachIndexInParallel(ids->size(), run.workers,
-                           [&](std::size_t index) { readings[index] = ReadAndMatch(run, (*ids)[index]); });
+                           [&](std::size_t index) { readings[index] = ReadNtProcess(run, (*ids)[index]); });
     ReadFailuresAgain(run, readings);
-    std::vector<ProcessHits> hits;
+    CompareWithFiles(run, readings);
+    std::vector<const ProcessModules*> found;
     for (const ProcessReading& reading : readings) {
-        if (reading.modules && !reading.matching.empty()) hits.push_back({&*reading.modules, reading.matching});
+        if (reading.modules && !reading.modules->matched.empty()) found.push_back(&*reading.modules);
     }
-    run.AddRows(hits);
+    if (!found.empty()) {
+        const std::unordered_map<DWORD, ServiceHost> hosts = ServiceHostsOf(found, run.folders.system);
+        for (ProcessReading& reading : readings) {
+            if (!reading.modules) continue;
+            const auto host = hosts.find(reading.processId);
+            if (host != hosts.end()) reading.modules->host = host->second;
+        }
+    }
+    run.AddRows(found);
     return {UnexaminedProcesses(readings), std::nullopt};
 }
 
-ProcessReading ReadNtProcess(DWORD processId)
+ProcessReading ReadNtProcess(const SearchRun& run, DWORD processId)
 {
     ProcessReading reading;
     reading.processId = processId;
@@ -143,9 +171,9 @@ ProcessReading ReadNtProcess(DWORD processId)
             reading.result = result;
             reading.startTime = glimpse.startTime;
         }
-        return reading;
+        return std::move(reading);
     };
-    const UniqueHandle process = api.OpenProcess(kQueryAndReadAccess, processId);
+    UniqueHandle process = api.OpenProcess(kQueryAndReadAccess, processId);
     if (!process) {
         const DWORD error = GetLastError();
         return notRead(error == ERROR_ACCESS_DENIED ? ProcessReading::Result::Refused : AfterFailure(error), error);
@@ -156,18 +184,27 @@ ProcessReading ReadNtProcess(DWORD processId)
         const DWORD error = GetLastError();
         return notRead(AfterFailure(error), error);
     }
+    // Only what matched is kept, with the headers of the image it runs read in this same open.
+    const auto keepMatching = [&](std::wstring path, std::uint64_t base) {
+        if (!run.specification.Matches(path)) return;
+        const std::optional<ImageStamp> running = RunningImageStamp(api, process.get(), base);
+        reading.loaded.push_back({std::move(path), base, running});
+    };
     DWORD error = ERROR_SUCCESS;
-    std::optional<std::vector<std::wstring>> modules = ModulePathsOf(process.get(), processId, error);
-    if (!modules) return notRead(AfterFailure(error), error);
+    if (!VisitModulesOf(process.get(), processId, error, keepMatching)) {
+        reading.loaded.clear();
+        return notRead(AfterFailure(error), error);
+    }
     reading.result = ProcessReading::Result::Read;
-    reading.modules = ProcessModules{processId, std::move(*program), StartTimeOf(api, process.get()), std::move(*modules)};
+    reading.modules = ProcessModules{processId, std::move(*program), StartTimeOf(api, process.get()), {}, std::nullopt};
+    if (!reading.loaded.empty()) reading.process = std::move(process);
     return reading;
 }
 
-std::optional<std::vector<std::wstring>> ModulePathsOf(HANDLE process, DWORD processId, DWORD& error)
+bool VisitModulesOf(HANDLE process, DWORD processId, DWORD& error, const ModuleVisitor& visit)
 {
     ProcessQueries& api = Seam<ProcessQueries>::Current();
-    if (auto paths = SnapshotModulePaths(api, process, processId)) return paths;
+    if (VisitSnapshotModules(api, process, processId, visit)) return true;
     // The walk's own failure decides (a 32-bit process's snapshot may fail while the walk reads it).
-    return ListedModulePaths(api, process, error);
+    return VisitListedModules(api, process, error, visit);
 }

@@ -3,6 +3,7 @@
 // tool-help module snapshot, or the process-status interface where that fails.
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,11 +11,19 @@
 #include "ModuleSearch.h"
 #include "ProcessModules.h"
 #include "SearchOutcome.h"
+#include "platform/UniqueResource.h"
 
 // Walks every running process, however many run, each read whole by one of the run's
 // worker threads, and says which of them it could not examine, or that it could not list
 // them.
 SearchOutcome WalkNtProcesses(const SearchRun& run);
+
+// A module that matched, as its process's memory shows it.
+struct LoadedModule {
+    std::wstring path;
+    std::uint64_t base = 0;
+    std::optional<ImageStamp> running;
+};
 
 // What reading one process gave.
 struct ProcessReading {
@@ -28,18 +37,24 @@ struct ProcessReading {
     };
     DWORD processId = 0;
     Result result = Result::Skipped;
-    std::optional<ProcessModules> modules;
+    std::optional<ProcessModules> modules;  // where it was read
+    // Where modules matched: the process held open, and each one's base and running image's
+    // headers, until their copies have been compared with the files at their paths.
+    UniqueHandle process;
+    std::vector<LoadedModule> loaded;
     // Where it was not read: when it started, as far as the least rights tell.
     std::optional<std::uint64_t> startTime;
-    // Where it was read: which of its modules match.
-    std::vector<std::size_t> matching;
 };
 
-// Reads one process: its program's path, its start time and its modules (read when
-// none of them fails, and its module list stops changing).
-ProcessReading ReadNtProcess(DWORD processId);
+// Reads one process: its program's path, its start time and the modules of it that match
+// (read when none of the calls fails, and its module list stops changing), each with the
+// headers of the image it runs.
+ProcessReading ReadNtProcess(const SearchRun& run, DWORD processId);
 
-// The full path of every module of an open process, in load order, each once, however
-// many it has and however long their paths; nullopt when they cannot be listed, with the
-// failed call's code in `error`.
-std::optional<std::vector<std::wstring>> ModulePathsOf(HANDLE process, DWORD processId, DWORD& error);
+// Sees each module's full path and base address.
+using ModuleVisitor = std::function<void(std::wstring path, std::uint64_t base)>;
+
+// Visits every module of an open process, in load order, each once, however many it has
+// and however long their paths; false when they cannot be listed, with the failed call's
+// code in `error`.
+bool VisitModulesOf(HANDLE process, DWORD processId, DWORD& error, const ModuleVisitor& visit);

@@ -87,19 +87,13 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ENDSESSION: OnEndSession(wParam != FALSE); return 0;
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); return 0;
     case WM_NOTIFY: OnNotify(*reinterpret_cast<const NMHDR*>(lParam)); return 0;
-    case WM_CONTEXTMENU:
-        if (OnContextMenu(reinterpret_cast<HWND>(wParam), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) return 0;
-        break;
+    case WM_CONTEXTMENU: return OnContextMenu(wParam, lParam);
     case DM_GETDEFID: return defaultButton_.Id();
-    case WM_TIMER:
-        if (wParam == kCommandLineTimer) OnCommandLineTimer();
-        return 0;
+    case WM_TIMER: OnTimer(wParam); return 0;
     case WM_CTLCOLORSTATIC: return OnStaticColor(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
     case WM_SYSCOLORCHANGE:
     case WM_THEMECHANGED: OnColorsChanged(message, wParam, lParam); return 0;
-    case WM_SETCURSOR:
-        if (OnSetCursor()) return TRUE;
-        break;
+    case WM_SETCURSOR: return OnSetCursor(wParam, lParam);
     default: break;
     }
     return Default(message, wParam, lParam);
@@ -154,9 +148,9 @@ void MainWindow::ApplyCommandLine()
     if (!SetTimer(Handle(), kCommandLineTimer, kCommandLineTimerPeriodMs, nullptr)) ThrowLastError(L"SetTimer");
 }
 
-void MainWindow::OnCommandLineTimer()
+void MainWindow::OnTimer(UINT_PTR timer)
 {
-    if (busy_) return;  // its search waits for the command to end
+    if (timer != kCommandLineTimer || busy_) return;  // its search waits for the command to end
     KillTimer(Handle(), kCommandLineTimer);  // one search per run
     OnSearchClicked(start_.contains);
 }
@@ -200,11 +194,11 @@ void MainWindow::OnSize(WPARAM sizeKind)
 }
 
 // The hourglass of a long command stays over the window whatever the pointer crosses.
-bool MainWindow::OnSetCursor()
+LRESULT MainWindow::OnSetCursor(WPARAM wParam, LPARAM lParam)
 {
-    if (!IsWaitCursorOn()) return false;
+    if (!IsWaitCursorOn()) return Default(WM_SETCURSOR, wParam, lParam);
     SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-    return true;
+    return TRUE;
 }
 
 void MainWindow::OnActivate(bool active)
@@ -305,14 +299,22 @@ void MainWindow::OnElevateClicked()
     if (StartElevatedCopy(Handle(), searchedSpecification_, searchedMode_)) SendMessageW(Handle(), WM_CLOSE, 0, 0);
 }
 
-bool MainWindow::OnContextMenu(HWND from, POINT at)
+LRESULT MainWindow::OnContextMenu(WPARAM wParam, LPARAM lParam)
 {
-    if (from != results_->Handle()) return false;
-    switch (ShowResultsListMenu(Handle(), *results_, at)) {
+    if (reinterpret_cast<HWND>(wParam) != results_->Handle()) return Default(WM_CONTEXTMENU, wParam, lParam);
+    switch (ShowResultsListMenu(Handle(), *results_, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
     case ResultsListCommand::Copy: CopySelectedRows(Handle(), *results_); break;
+    case ResultsListCommand::KeepOldCopies: OnKeepOldCopies(); break;
     case ResultsListCommand::None: break;
     }
-    return true;
+    return 0;
+}
+
+// The actions then act on what remains; the band's found counts follow, what could not be examined stays.
+void MainWindow::OnKeepOldCopies()
+{
+    results_->KeepOnly(RunsOldCopy);
+    ShowSearchOutcome(Handle(), *results_, searchOutcome_, start_.fromOffer);
 }
 
 void MainWindow::OnSpecificationChanged()

@@ -62,20 +62,21 @@ private:
     void OnKeyDown(int& keyCode, int shift);
     void OnActivate(bool active);
     void OnDpiChanged(UINT dpi, const RECT& suggested);
-    bool OnSetCursor();  // true when it set the pointer
+    LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
     LRESULT OnStaticColor(HWND control, HDC dc);
     void OnColorsChanged(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(int id, int code, HWND control);
     void OnButtonClicked(main_window::Control button);
     void OnNotify(const NMHDR& notification);
-    bool OnContextMenu(HWND from, POINT at);  // true when it was the list's
+    LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam);
     // `contains`: the contains test whatever the keyboard says (the command line's /contains).
     void OnSearchClicked(bool contains = false);
     void OnUnexaminedClicked();
     void OnElevateClicked();
+    void OnKeepOldCopies();
     void OnSpecificationChanged();
     void OnSpecificationFocused();
-    void OnCommandLineTimer();
+    void OnTimer(UINT_PTR timer);
     // The window comes back from the tray: the messages waiting in the queue run once.
     void OnRestoringFromTray();
 

@@ -7,8 +7,8 @@ namespace main_window {
 
 inline constexpr const wchar_t* kCaption = L"Vennick";
 inline constexpr int kClientWidthTwips = 7455;
-// 5955 for the controls above the status band, 480 for the band.
-inline constexpr int kClientHeightTwips = 6435;
+// 5955 for the controls above the status band, 690 for the band's three lines.
+inline constexpr int kClientHeightTwips = 6645;
 
 // The window's font, used by every control.
 inline constexpr const wchar_t* kFontFace = L"Tahoma";
@@ -72,9 +72,9 @@ inline constexpr ControlDesign kControls[] = {
     {Control::SaveBatchButton, ControlKind::PushButton, ControlStart::Disabled, L"Сохранить BAT", {3000, 5400, 1575, 435}},
     {Control::TerminateButton, ControlKind::PushButton, ControlStart::Disabled, L"Завершить", {4680, 5400, 1275, 435}},
     {Control::RelaunchButton, ControlKind::PushButton, ControlStart::Disabled, L"Запустить", {6060, 5400, 1275, 435}},
-    {Control::Status, ControlKind::Text, ControlStart::Enabled, L"", {120, 5970, 4335, 450}},
-    {Control::UnexaminedButton, ControlKind::PushButton, ControlStart::Hidden, L"Подробнее…", {4560, 6015, 1095, 375}},
-    {Control::ElevateButton, ControlKind::PushButton, ControlStart::Hidden, L"Проверить все", {5760, 6015, 1575, 375}},
+    {Control::Status, ControlKind::Text, ControlStart::Enabled, L"", {120, 5970, 4335, 660}},
+    {Control::UnexaminedButton, ControlKind::PushButton, ControlStart::Hidden, L"Подробнее…", {4560, 6105, 1095, 375}},
+    {Control::ElevateButton, ControlKind::PushButton, ControlStart::Hidden, L"Проверить все", {5760, 6105, 1575, 375}},
 };
 
 // Enter presses it when the focus is on no other button.
@@ -85,7 +85,7 @@ inline constexpr Control kDefaultButton = Control::SearchButton;
 inline constexpr TwipRect kBackgroundBand = {-60, -60, 2295, 6195};
 
 // The status band along the bottom: button-face fill under a one-pixel button-shadow line.
-inline constexpr TwipRect kStatusBand = {0, 5955, 7455, 480};
+inline constexpr TwipRect kStatusBand = {0, 5955, 7455, 690};
 
 struct ColumnDesign {
     const wchar_t* header;

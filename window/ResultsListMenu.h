@@ -6,7 +6,8 @@
 
 enum class ResultsListCommand {
     None,  // the menu was closed without a choice
-    Copy,  // «Копировать»: the selected rows to the clipboard
+    Copy,           // «Копировать»: the selected rows to the clipboard
+    KeepOldCopies,  // «Оставить только строки со старой копией»: only the processes that run an old copy stay
 };
 
 // Shows the menu at `at` (screen coordinates; -1, -1 when opened with the keyboard: below

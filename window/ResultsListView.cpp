@@ -78,6 +78,16 @@ const ResultRow& ResultsListView::Row(std::size_t index) const
     return rows_[index];
 }
 
+void ResultsListView::KeepOnly(const std::function<bool(const ResultRow&)>& keep)
+{
+    std::vector<ResultRow> rows = std::move(rows_);
+    const ListViewRedrawSuspended quiet(view_.Handle());
+    Clear();
+    for (ResultRow& row : rows) {
+        if (keep(row)) Add(std::move(row));
+    }
+}
+
 void ResultsListView::Clear()
 {
     view_.DeleteAllItems();

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 #include "platform/ui/ListView.h"
@@ -26,6 +27,9 @@ public:
     void ChangeDpi(UINT from, UINT to);
     // The system's colours or theme changed (a High Contrast switch): the list takes them.
     void ChangeColors(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Keeps only the rows `keep` takes, in their order.
+    void KeepOnly(const std::function<bool(const ResultRow&)>& keep);
 
     void Add(ResultRow row) override;
     std::size_t Count() const override { return rows_.size(); }

@@ -16,7 +16,7 @@ void ClearStatusBand(HWND window)
 void ShowSearchOutcome(HWND window, const ResultsList& rows, const SearchOutcome& outcome, bool startedByOffer)
 {
     const std::size_t unexamined = outcome.unexamined.size();
-    const std::wstring summary = SearchSummary(rows.Count(), ProcessCount(rows), unexamined);
+    const std::wstring summary = SearchSummary(rows.Count(), ProcessCount(rows), OldCopyProcessCount(rows), unexamined);
     SetWindowTextW(ControlOf(window, Control::Status), summary.c_str());
     ShowControl(window, Control::UnexaminedButton, unexamined > 0);
     ShowControl(window, Control::ElevateButton, OffersFullRights(outcome, startedByOffer));

@@ -37,6 +37,18 @@ std::wstring ShortPathOf(const std::wstring& path)
                     L"GetShortPathName", false);
 }
 
+std::wstring SystemFolder()
+{
+    return PathFrom([](wchar_t* buffer, DWORD size) { return GetSystemDirectoryW(buffer, size); },
+                    L"GetSystemDirectory", true);
+}
+
+std::wstring Wow64SystemFolder()
+{
+    return PathFrom([](wchar_t* buffer, DWORD size) { return GetSystemWow64DirectoryW(buffer, size); },
+                    L"GetSystemWow64Directory", false);
+}
+
 std::wstring CurrentDirectory()
 {
     return PathFrom([](wchar_t* buffer, DWORD size) { return GetCurrentDirectoryW(size, buffer); },

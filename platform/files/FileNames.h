@@ -10,3 +10,8 @@ std::wstring ShortPathOf(const std::wstring& path);
 
 // The process's current directory.
 std::wstring CurrentDirectory();
+
+// The system's folder (System32), and the folder of its 32-bit modules (SysWOW64; empty
+// where the system has none).
+std::wstring SystemFolder();
+std::wstring Wow64SystemFolder();

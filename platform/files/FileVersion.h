@@ -9,6 +9,8 @@ struct FileVersion {
     std::uint32_t minor = 0;
     std::uint32_t build = 0;
     std::uint32_t revision = 0;
+
+    bool operator==(const FileVersion&) const = default;
 };
 
 // The version resource of the file; nullopt when it has none that can be read.

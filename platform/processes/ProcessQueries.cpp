@@ -63,6 +63,14 @@ public:
         *isProtected = level != kProtectionLevelNone;
         return true;
     }
+    bool ReadMemory(HANDLE process, std::uint64_t address, void* out, std::size_t size, std::size_t* read) override
+    {
+        SIZE_T done = 0;
+        const BOOL whole = ReadProcessMemory(process, reinterpret_cast<const void*>(static_cast<std::uintptr_t>(address)),
+                                             out, size, &done);
+        *read = done;
+        return whole != FALSE;
+    }
 };
 
 // The first sizes of the buffers; most machines never need more. A terminal server with

@@ -35,6 +35,9 @@ public:
     // Whether the process is protected (a process of the system or of an anti-malware
     // service); false where the platform cannot tell (before Windows 8.1).
     virtual bool IsProtected(HANDLE process, bool* isProtected) = 0;
+    // ReadProcessMemory: `size` bytes at `address` of the process into `out`, needing
+    // PROCESS_VM_READ. `read` counts what was read, part of it where the rest is unreadable.
+    virtual bool ReadMemory(HANDLE process, std::uint64_t address, void* out, std::size_t size, std::size_t* read) = 0;
 };
 template <>
 ProcessQueries& Seam<ProcessQueries>::Default();

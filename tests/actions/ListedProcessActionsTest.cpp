@@ -18,6 +18,7 @@
 #include "platform/processes/ProcessControl.h"
 #include "platform/registry/Registry.h"
 #include "platform/registry/SettingsStore.h"
+#include "platform/services/ServiceManager.h"
 #include "platform/SystemError.h"
 #include "search/ModuleSearch.h"
 
@@ -483,4 +484,64 @@ TEST(CodePages, UTF8HoldsEveryPathButOneWithALoneSurrogate)
 {
     EXPECT_EQ(EncodeForCodePage(L"C:\\工具\\Мой.exe", CP_UTF8), "C:\\\xE5\xB7\xA5\xE5\x85\xB7\\\xD0\x9C\xD0\xBE\xD0\xB9.exe");
     EXPECT_EQ(EncodeForCodePage(L"C:\\\xD83D.exe", CP_UTF8), std::nullopt) << "no silent U+FFFD";
+}
+
+// What Wine's service manager does not know (dependencies, shared hosts, a critical host, one whose services cannot be
+// named) through its seam, with real processes as the hosts.
+TEST_F(ListedProcessActions, ServiceHostsAreStoppedAndStartedThroughTheServiceManagerEachServiceOnceDependentsFirst)
+{
+    HelperProcess host({}), stubborn({}), critical({}), unnamed({});
+    const std::wstring programPath = folder.Copy(HelperProgramPath(), L"program_xq29.exe");
+    HelperProcess program({}, programPath);
+    FakeServiceManager manager;
+    manager.services = {{L"S1", host.Id()}, {L"S2", host.Id()}, {L"S5", host.Id()}, {L"S6", stubborn.Id()},
+                        {L"S4", critical.Id()}};
+    manager.dependents = {{L"S1", {L"D2", L"D1"}}, {L"S2", {L"D1"}}};
+    manager.moved = {{L"S5", 0x7FF0}};  // restarted in another process since the search
+    manager.refusing = {L"S6"};
+    ScriptedProcessControl control;
+    control.critical = critical.Id();
+    const auto hostOf = [](std::vector<HostedService> services) { return ServiceHost{std::move(services), false}; };
+    AddRow(rows, host.Id(), host.Program(), StartOf(host.Id()),
+           hostOf({{L"S1", std::vector<std::wstring>{L"D2", L"D1"}}, {L"S2", std::vector<std::wstring>{L"D1"}},
+                   {L"S5", std::vector<std::wstring>{}}}));
+    AddRow(rows, stubborn.Id(), stubborn.Program(), StartOf(stubborn.Id()), hostOf({{L"S6", std::nullopt}}));
+    AddRow(rows, critical.Id(), critical.Program(), StartOf(critical.Id()), hostOf({{L"S4", std::vector<std::wstring>{}}}));
+    AddRow(rows, unnamed.Id(), unnamed.Program(), StartOf(unnamed.Id()), ServiceHost{{}, true});
+    AddRow(rows, program.Id(), programPath, StartOf(program.Id()));
+
+    EXPECT_EQ(SaveTo(folder.Path() + L"\\services.bat").substr(37),
+              "\r\n  START \"" + std::string(programPath.begin(), programPath.end()) + "\"\r\n  GOTO END\r\n\r\n"
+              ":WIN_NT\r\n\r\n  NET START \"S5\"\r\n  NET START \"S2\"\r\n  NET START \"S1\"\r\n  NET START \"D1\"\r\n"
+              "  NET START \"D2\"\r\n  NET START \"S6\"\r\n  NET START \"S4\"\r\n  START \"\" \"" +
+                  std::string(programPath.begin(), programPath.end()) + "\"\r\n\r\n:END\r\n")
+        << "each service once, after those it depends on; nothing for a host whose services are unknown";
+
+    boxes.shown.clear();
+    TerminateListedProcesses(rows);
+    ASSERT_EQ(boxes.shown.size(), 4u);
+    EXPECT_EQ(boxes.shown[0].text, L"Вы действительно хотите завершить все перечисленные программы? Все несохранённые "
+                                   L"данные могут быть утеряны!\r\n\r\nБудут остановлены службы: D2, D1, S1, S2, S5, S6.")
+        << "a critical host's services are not among them";
+    EXPECT_EQ(manager.asked, (std::vector<std::wstring>{L"stop D2", L"stop D1", L"stop S1", L"stop S2", L"stop S6"}))
+        << "dependents first, each once; one that runs elsewhere now is left alone";
+    EXPECT_EQ(boxes.shown[1].text.rfind(stubborn.Program() + L"\r\n\r\nНе удаётся остановить службу «S6».\r\n\r\n", 0), 0u);
+    EXPECT_EQ(boxes.shown[2].text, LeftAlone(critical.Program(), critical.Id(), L"это критический процесс Windows."));
+    EXPECT_EQ(boxes.shown[3].text, unnamed.Program() + L"\r\n\r\nНе удаётся остановить службы этого процесса.");
+    EXPECT_TRUE(host.WaitForExit(0)) << "its services stopped, it still ran: ended as any listed process";
+    EXPECT_TRUE(program.WaitForExit(0));
+    for (const HelperProcess* left : {&stubborn, &critical, &unnamed}) EXPECT_TRUE(left->IsRunning()) << left->Id();
+
+    boxes.shown.clear();
+    manager.asked.clear();
+    RelaunchListedPrograms(rows, nullptr);
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].text, L"Вы действительно хотите перезапустить перечисленные программы? Если они не были "
+                                   L"завершены ранее, то они будут запущены повтороно!\r\n\r\nБудут запущены службы: S5, "
+                                   L"S2, S1, D1, D2, S6, S4.");
+    EXPECT_EQ(manager.asked, (std::vector<std::wstring>{L"start S5", L"start S2", L"start S1", L"start D1", L"start D2",
+                                                        L"start S6", L"start S4"}))
+        << "through the manager; a service already running is no failure";
+    EXPECT_EQ(boxes.shown[1].text, unnamed.Program() + L"\r\n\r\nНе удаётся запустить службы этого процесса.");
+    EXPECT_EQ(WorkingFoldersOfStarts(programPath, 1), folder.Path() + L"\n") << "the program is started as a program";
 }

@@ -11,6 +11,7 @@
 
 #include "fixtures/FakeSeams.h"
 #include "fixtures/HelperProcess.h"
+#include "fixtures/TestService.h"
 #include "platform/processes/OwnProcess.h"
 #include "search/NtProcessWalk.h"
 #include "search/ProcessEntryKey.h"
@@ -214,6 +215,22 @@ TEST(ModuleSearch, ARowForEachMatchingModuleOfEveryProcessOf64Or32BitsLongAndNon
     };
     for (const auto& [spec, expected] : cases) EXPECT_EQ(SearchRows(spec), expected) << spec;
 
+    // A 32-bit process's system modules are listed under System32, where the 64-bit files are: each is the same file
+    // as the one of its name in SysWOW64, and its row keeps the design's text.
+    MemoryResultsList system;
+    SearchModule(system, L"\\kernel32.dll", MatchMode::EndsWith);
+    for (const DWORD id : {wow32.Id(), two.Id()}) {
+        std::size_t rowsOfIt = 0;
+        for (std::size_t i = 0; i < system.Count(); ++i) {
+            const ResultRow& row = system.Row(i);
+            if (static_cast<DWORD>(ProcessIdOfKey(row.processKey)) != id) continue;
+            ++rowsOfIt;
+            EXPECT_EQ(row.copy, ModuleCopy::Same) << row.modulePath;
+            EXPECT_EQ(row.moduleVersion.find(L'('), std::wstring::npos) << row.moduleVersion;
+        }
+        EXPECT_EQ(rowsOfIt, 1u) << id;
+    }
+
     // Each row keeps when its process started, as the process's own times tell: what terminate knows it by.
     MemoryResultsList found;
     SearchModule(found, L"_xq1.dll", MatchMode::EndsWith);
@@ -242,10 +259,11 @@ TEST(ModuleSearch, ARowForEachMatchingModuleOfEveryProcessOf64Or32BitsLongAndNon
     EXPECT_TRUE(alone == rowsOfHelpers(8)) << "eight workers";
     EXPECT_TRUE(alone == rowsOfHelpers(3)) << "three workers";
 
-    // Each search reads the versions anew: a loaded file can be renamed and another put in its place.
+    // Each search reads the files anew: a loaded file can be renamed and another put in its place, while the processes
+    // that loaded it run the old copy.
     ASSERT_TRUE(MoveFileW(a.c_str(), (a + L".old").c_str()));
     folder.AddModule(ModuleKind::NoVersion, L"lib_xq1\\alpha_xq1.dll");
-    for (const Row& row : SearchRows(L"alpha_xq1.dll")) EXPECT_EQ(std::get<2>(row), L"---");
+    for (const Row& row : SearchRows(L"alpha_xq1.dll")) EXPECT_EQ(std::get<2>(row), L"5.1.2600 (на диске ---)");
 
     // Long and non-Latin paths are read whole, with or without a tool-help snapshot.
     const UniqueHandle process(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, unversioned.Id()));
@@ -254,9 +272,9 @@ TEST(ModuleSearch, ARowForEachMatchingModuleOfEveryProcessOf64Or32BitsLongAndNon
         FailingSnapshots snapshots;
         snapshots.failing = snapshotFails;
         DWORD error = ERROR_SUCCESS;
-        const std::optional<std::vector<std::wstring>> modules = ModulePathsOf(process.get(), unversioned.Id(), error);
-        ASSERT_TRUE(modules && !modules->empty());
-        const std::vector<std::wstring>& paths = *modules;
+        std::vector<std::wstring> paths;
+        ASSERT_TRUE(VisitModulesOf(process.get(), unversioned.Id(), error,
+                                   [&](std::wstring path, std::uint64_t) { paths.push_back(std::move(path)); }));
         EXPECT_EQ(paths.front(), unversioned.Program()) << "the program comes first";
         EXPECT_EQ(std::count(paths.begin(), paths.end(), cyrillic), 1);
         EXPECT_EQ(std::count(paths.begin(), paths.end(), deep), 1);
@@ -336,6 +354,10 @@ public:
     bool StartTime(HANDLE process, std::uint64_t* time) override { return real().StartTime(process, time); }
     bool HasEnvironmentBlock(HANDLE process, bool* present) override { return real().HasEnvironmentBlock(process, present); }
     bool IsProtected(HANDLE process, bool* isProtected) override { return real().IsProtected(process, isProtected); }
+    bool ReadMemory(HANDLE process, std::uint64_t address, void* out, std::size_t size, std::size_t* read) override
+    {
+        return real().ReadMemory(process, address, out, size, read);
+    }
     std::vector<DWORD> ids, opened;
     const std::wstring longPath = L"C:\\" + std::wstring(1483, L'p') + L"\\long_xq22.dll";
 
@@ -356,4 +378,39 @@ TEST(NtProcessWalk, EveryProcessEveryModuleAndWholePathsHoweverManyAndLong)
         << "each process opened once";
     EXPECT_EQ(SearchRows(L"LONG_XQ22.DLL"),
               (std::multiset<Row>{{helper.Id(), L"vennick_test_helper.exe", L"---", api.longPath, helper.Program()}}));
+}
+
+// Which listed processes host services, and which: named in the row's first column, kept with the row.
+TEST(ModuleSearch, AServiceHostsRowNamesItsServicesAndOneTheServiceManagerStartedIsAHostEvenUnnamed)
+{
+    ScratchFolder folder;
+    const std::wstring module = folder.AddModule(ModuleKind::NoVersion, L"host_xq29.dll");
+    const HelperProcess host({module}), plain({module});
+    const InstalledService service(L"VennickSearchXq29", L"", {module});
+    FakeServiceManager manager;
+    manager.services = {{L"Dnscache", host.Id()}, {L"nsi", host.Id()}, {L"Other", 0x7FF0}};
+    manager.dependents = {{L"nsi", {L"Dhcp"}}};
+    const auto hostsOf = [&] {
+        MemoryResultsList rows;
+        SearchModule(rows, L"host_xq29.dll", MatchMode::EndsWith);
+        std::map<DWORD, std::pair<std::wstring, std::optional<ServiceHost>>> found;
+        for (std::size_t i = 0; i < rows.Count(); ++i) {
+            found[static_cast<DWORD>(ProcessIdOfKey(rows.Row(i).processKey))] = {rows.Row(i).program, rows.Row(i).host};
+        }
+        return found;
+    };
+    // The real service is not among what this manager lists: as one the caller may not query.
+    auto found = hostsOf();
+    ASSERT_EQ(found.size(), 3u);
+    EXPECT_EQ(found[host.Id()].first, L"vennick_test_helper.exe (Dnscache, nsi)");
+    EXPECT_EQ(found[host.Id()].second,
+              (ServiceHost{{{L"Dnscache", std::vector<std::wstring>{}}, {L"nsi", std::vector<std::wstring>{L"Dhcp"}}}, false}));
+    EXPECT_EQ(found[plain.Id()], std::pair(std::wstring(L"vennick_test_helper.exe"), std::optional<ServiceHost>()));
+    EXPECT_EQ(found[service.ProcessId()],
+              std::pair(std::wstring(L"vennick_test_service.exe"), std::optional<ServiceHost>(ServiceHost{{}, true})))
+        << "started by services.exe: a host whose services are unknown";
+    manager.listingFails = true;
+    found = hostsOf();
+    EXPECT_EQ(found[host.Id()].second, std::nullopt) << "not listed, and not started by the service manager";
+    EXPECT_EQ(found[service.ProcessId()].second, (ServiceHost{{}, true}));
 }

@@ -6,7 +6,7 @@ TEST(RestartBatch, TheFileForTwoProgramsAndForNoneByteForByte)
 {
     // C:\Tools\Мой инструмент\tool.exe in code page 866.
     const std::string tool = "C:\\Tools\\\x8C\xAE\xA9\x20\xA8\xAD\xE1\xE2\xE0\xE3\xAC\xA5\xAD\xE2\\tool.exe";
-    EXPECT_EQ(RestartBatchText({"C:\\Program Files\\Editor\\editor.exe", tool}),
+    EXPECT_EQ(RestartBatchText({{"C:\\Program Files\\Editor\\editor.exe", {}}, {tool, {}}}),
               "IF \"%OS%\"==\"Windows_NT\" GOTO WIN_NT\r\n"
               "\r\n"
               "  START \"C:\\Program Files\\Editor\\editor.exe\"\r\n"
@@ -21,6 +21,26 @@ TEST(RestartBatch, TheFileForTwoProgramsAndForNoneByteForByte)
               ":END\r\n");
     EXPECT_EQ(RestartBatchText({}),
               "IF \"%OS%\"==\"Windows_NT\" GOTO WIN_NT\r\n\r\n  GOTO END\r\n\r\n:WIN_NT\r\n\r\n\r\n:END\r\n");
+}
+
+// A service host's services start through the service manager, on the NT family only; the other lines stay as they are.
+TEST(RestartBatch, AServiceHostStartsItsServicesByNameInTheNtBlock)
+{
+    EXPECT_EQ(RestartBatchText({{"C:\\A\\a.exe", {}}, {"C:\\W\\svchost.exe", {"Dnscache", "nsi"}}, {"C:\\B\\b.exe", {}}}),
+              "IF \"%OS%\"==\"Windows_NT\" GOTO WIN_NT\r\n"
+              "\r\n"
+              "  START \"C:\\A\\a.exe\"\r\n"
+              "  START \"C:\\B\\b.exe\"\r\n"
+              "  GOTO END\r\n"
+              "\r\n"
+              ":WIN_NT\r\n"
+              "\r\n"
+              "  START \"\" \"C:\\A\\a.exe\"\r\n"
+              "  NET START \"Dnscache\"\r\n"
+              "  NET START \"nsi\"\r\n"
+              "  START \"\" \"C:\\B\\b.exe\"\r\n"
+              "\r\n"
+              ":END\r\n");
 }
 
 TEST(RestartBatch, PercentSignsAreDoubled)

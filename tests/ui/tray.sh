@@ -15,7 +15,7 @@ sleep 5
 shot tray-window 0
 [ "$(colours tray-window 200x200+412+284)" -gt 1 ] || fail "no window in the middle of the desktop"
 [ "$(colours tray-window 40x20+984+748)" -eq 1 ] || fail "a tray icon before minimizing"
-xdotool mousemove 716 169 click 1  # the window's minimize button
+xdotool mousemove 716 162 click 1  # the window's minimize button
 shot tray-minimized
 [ "$(colours tray-minimized 200x200+412+284)" -eq 1 ] || fail "the window did not hide"
 [ "$(colours tray-minimized 24x20+1000+748)" -gt 2 ] || fail "no tray icon after minimizing"

@@ -18,6 +18,7 @@
 
 #include "fixtures/FakeSeams.h"
 #include "fixtures/HelperProcess.h"
+#include "fixtures/TestService.h"
 #include "platform/tray/NotificationArea.h"
 #include "platform/ui/Dpi.h"
 #include "platform/ui/Clipboard.h"
@@ -53,18 +54,18 @@ struct DpiLayout {
     int columns[std::size(main_window::kResultsColumns)];
 };
 constexpr DpiLayout kLayouts[] = {
-    {96, {497, 429}, -12, 16, 32, {{12, 8, 125, 22}, {8, 24, 397, 49}, {404, 24, 489, 49}, {8, 56, 489, 353},
-     {200, 360, 305, 389}, {312, 360, 397, 389}, {404, 360, 489, 389}, {8, 398, 297, 428}, {304, 401, 377, 426},
-     {384, 401, 489, 426}}, {163, 106, 427}},
-    {120, {621, 536}, -15, 20, 40, {{15, 10, 156, 28}, {10, 30, 496, 61}, {505, 30, 611, 61}, {10, 70, 611, 441},
-     {250, 450, 381, 486}, {390, 450, 496, 486}, {505, 450, 611, 486}, {10, 498, 371, 536}, {380, 501, 471, 532},
-     {480, 501, 611, 532}}, {204, 133, 533}},
-    {144, {746, 644}, -18, 24, 48, {{18, 12, 188, 33}, {12, 36, 596, 74}, {606, 36, 734, 74}, {12, 84, 734, 530},
-     {300, 540, 458, 584}, {468, 540, 596, 584}, {606, 540, 734, 584}, {12, 597, 446, 642}, {456, 602, 566, 640},
-     {576, 602, 734, 640}}, {245, 159, 640}},
-    {192, {994, 858}, -24, 32, 64, {{24, 16, 250, 44}, {16, 48, 794, 98}, {808, 48, 978, 98}, {16, 112, 978, 706},
-     {400, 720, 610, 778}, {624, 720, 794, 778}, {808, 720, 978, 778}, {16, 796, 594, 856}, {608, 802, 754, 852},
-     {768, 802, 978, 852}}, {326, 212, 853}},
+    {96, {497, 443}, -12, 16, 32, {{12, 8, 125, 22}, {8, 24, 397, 49}, {404, 24, 489, 49}, {8, 56, 489, 353},
+     {200, 360, 305, 389}, {312, 360, 397, 389}, {404, 360, 489, 389}, {8, 398, 297, 442}, {304, 407, 377, 432},
+     {384, 407, 489, 432}}, {163, 106, 427}},
+    {120, {621, 554}, -15, 20, 40, {{15, 10, 156, 28}, {10, 30, 496, 61}, {505, 30, 611, 61}, {10, 70, 611, 441},
+     {250, 450, 381, 486}, {390, 450, 496, 486}, {505, 450, 611, 486}, {10, 498, 371, 553}, {380, 509, 471, 540},
+     {480, 509, 611, 540}}, {204, 133, 533}},
+    {144, {746, 665}, -18, 24, 48, {{18, 12, 188, 33}, {12, 36, 596, 74}, {606, 36, 734, 74}, {12, 84, 734, 530},
+     {300, 540, 458, 584}, {468, 540, 596, 584}, {606, 540, 734, 584}, {12, 597, 446, 663}, {456, 611, 566, 649},
+     {576, 611, 734, 649}}, {245, 159, 640}},
+    {192, {994, 886}, -24, 32, 64, {{24, 16, 250, 44}, {16, 48, 794, 98}, {808, 48, 978, 98}, {16, 112, 978, 706},
+     {400, 720, 610, 778}, {624, 720, 794, 778}, {808, 720, 978, 778}, {16, 796, 594, 884}, {608, 814, 754, 864},
+     {768, 814, 978, 864}}, {326, 212, 853}},
 };
 
 auto Corners(const RECT& rect) { return std::tuple(rect.left, rect.top, rect.right, rect.bottom); }
@@ -897,6 +898,137 @@ TEST_F(MainWindowTest, TheOfferStartsThisSearchWithFullRightsAndTheWindowClosesO
         EXPECT_FALSE(IsWindowVisible(Handle(Control::ElevateButton)));
     });
     std::filesystem::current_path(started);
+}
+
+// The documented way to replace a DLL in use: rename it, put the new file in its place. The process that loaded the
+// old one runs it still, under the old path.
+TEST_F(MainWindowTest, TheVersionColumnSaysWhoStillRunsTheOldCopyOfAReplacedModuleAndTheListCanKeepOnlyThose)
+{
+    ScratchFolder folder;
+    const std::wstring module = folder.AddModule(ModuleKind::Version5_1_3_2600, L"copy_xq30.dll");
+    const std::wstring second = folder.AddModule(ModuleKind::Version5_1_3_2600, L"second_xq30.dll");
+    const std::wstring other = folder.AddModule(ModuleKind::Version5_1_0_2600, L"other_xq30.dll");
+    const HelperProcess holder({module, second, other}), bystander({other});
+    for (const std::wstring& replaced : {module, second}) {
+        ASSERT_TRUE(MoveFileW(replaced.c_str(), (replaced + L".old").c_str()));
+    }
+    const auto putNewCopy = [&] { folder.AddModule(ModuleKind::Version6_0_0_1, L"copy_xq30.dll"); };
+    putNewCopy();
+    folder.AddModule(ModuleKind::Version6_0_0_1, L"second_xq30.dll");
+    Open();
+    SetForegroundWindow(window->Handle());
+    SetSpecification(L"_xq30.dll");
+    const HWND list = Handle(Control::ResultsList);
+    // What the list shows: the version column of each row, in order.
+    const auto versionColumn = [&] {
+        std::vector<std::wstring> shown;
+        for (int row = 0; row < ListView_GetItemCount(list); ++row) {
+            wchar_t text[128] = {};
+            ListView_GetItemText(list, row, 1, text, 128);
+            shown.emplace_back(text);
+        }
+        return shown;
+    };
+    Behaviour("the old copy's version, read from the process, and the new one on disk; the band counts it", [&] {
+        Click(Control::SearchButton);
+        const std::wstring replaced = L"5.1.3.2600 (на диске 6.0.1)";
+        EXPECT_EQ(versionColumn(), (std::vector<std::wstring>{replaced, replaced, L"5.1.2600", L"5.1.2600"}));
+        EXPECT_EQ(WindowText(Handle(Control::Status)),
+                  L"Найдено строк: 4, процессов: 2. Процессов со старой копией модуля: 1.") << "processes, not rows";
+    });
+    Behaviour("the new file deleted: the old copy runs with no file at its path", [&] {
+        ASSERT_TRUE(DeleteFileW(module.c_str())) << "the new copy is loaded by none";
+        Click(Control::SearchButton);
+        EXPECT_EQ(versionColumn()[0], L"5.1.3.2600 (файла нет)");
+        putNewCopy();
+    });
+    Behaviour("the list's menu keeps only the old copy's row, the counts follow, and terminate acts on it alone", [&] {
+        Click(Control::SearchButton);
+        ListView_SetItemState(list, 3, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        SetFocus(list);
+        SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR timer, DWORD) {  // inside the menu's own loop
+            KillTimer(nullptr, timer);
+            for (const BYTE key : {VK_DOWN, VK_DOWN, VK_RETURN}) {  // «Копировать», then past the separator
+                keybd_event(key, 0, 0, 0);
+                keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+            }
+        });
+        Inject({{VK_SHIFT, true}, {VK_F10, true}, {VK_F10, false}, {VK_SHIFT, false}});
+        for (const ULONGLONG end = GetTickCount64() + 1'000; GetTickCount64() < end && versionColumn().size() == 4;) Pump();
+        EXPECT_EQ(versionColumn(), std::vector<std::wstring>(2, L"5.1.3.2600 (на диске 6.0.1)"));
+        EXPECT_EQ(WindowText(Handle(Control::Status)),
+                  L"Найдено строк: 2, процессов: 1. Процессов со старой копией модуля: 1.");
+        Click(Control::TerminateButton);
+        EXPECT_TRUE(holder.WaitForExit(5'000));
+        EXPECT_TRUE(bystander.IsRunning());
+    });
+}
+
+// Wine's own service manager runs the project's test service: a service host is stopped and started through it.
+TEST_F(MainWindowTest, AServiceHostIsNamedStoppedStartedAndSavedAsItsServicesThroughTheServiceManager)
+{
+    ScratchFolder folder;
+    const std::wstring module = folder.AddModule(ModuleKind::NoVersion, L"service_xq29.dll");
+    const InstalledService service(L"VennickWindowXq29", L"", {module});
+    Open();
+    SetSpecification(L"service_xq29.dll");
+    const auto firstColumn = [&] {
+        wchar_t text[128] = {};
+        ListView_GetItemText(Handle(Control::ResultsList), 0, 0, text, 128);
+        return std::wstring(text);
+    };
+    const DWORD host = service.ProcessId();
+    Behaviour("its row names its service; the batch file starts it by name", [&] {
+        Click(Control::SearchButton);
+        ASSERT_EQ(window->Results().Count(), 1u);
+        EXPECT_EQ(firstColumn(), L"vennick_test_service.exe (VennickWindowXq29)");
+        FakeSaveDialogs dialogs;
+        dialogs.answers = {folder.Path() + L"\\services.bat"};
+        Click(Control::SaveBatchButton);
+        EXPECT_EQ(ReadBytes(folder.Path() + L"\\services.bat"),
+                  "IF \"%OS%\"==\"Windows_NT\" GOTO WIN_NT\r\n\r\n  GOTO END\r\n\r\n:WIN_NT\r\n\r\n"
+                  "  NET START \"VennickWindowXq29\"\r\n\r\n:END\r\n");
+    });
+    Behaviour("terminate stops it through the manager, and its host ends: no box but the confirmation", [&] {
+        boxes.shown.clear();
+        Click(Control::TerminateButton);
+        EXPECT_EQ(service.State(), static_cast<DWORD>(SERVICE_STOPPED));
+        const UniqueHandle process(OpenProcess(SYNCHRONIZE, FALSE, host));
+        EXPECT_TRUE(!process || WaitForSingleObject(process.get(), 5'000) == WAIT_OBJECT_0);
+        ASSERT_EQ(boxes.shown.size(), 1u);
+        EXPECT_NE(boxes.shown[0].text.find(L"\r\n\r\nБудут остановлены службы: VennickWindowXq29."), std::wstring::npos);
+    });
+    Behaviour("relaunch starts it through the manager: once it runs, a search finds it again", [&] {
+        boxes.shown.clear();
+        Click(Control::RelaunchButton);
+        EXPECT_TRUE(service.WaitForState(SERVICE_RUNNING, 10'000));
+        EXPECT_EQ(boxes.shown.size(), 1u) << "no failure";
+        for (const ULONGLONG end = GetTickCount64() + 5'000; GetTickCount64() < end && window->Results().Count() == 0;) {
+            Click(Control::SearchButton);
+        }
+        EXPECT_EQ(firstColumn(), L"vennick_test_service.exe (VennickWindowXq29)");
+        EXPECT_NE(service.ProcessId(), host);
+    });
+    Behaviour("one that takes no stop request is reported with the manager's reason, and its host keeps running", [&] {
+        const InstalledService refusing(L"VennickRefusingXq29", L"--refuse-stop", {module});
+        SetSpecification(L"service_xq29.dll");
+        Click(Control::SearchButton);
+        boxes.shown.clear();
+        Click(Control::TerminateButton);
+        ASSERT_EQ(boxes.shown.size(), 2u);
+        EXPECT_EQ(boxes.shown[1].text.rfind(TestServiceProgramPath() +
+                                                L"\r\n\r\nНе удаётся остановить службу «VennickRefusingXq29».\r\n\r\n", 0),
+                  0u);
+        EXPECT_EQ(refusing.State(), static_cast<DWORD>(SERVICE_RUNNING));
+    });
+    Behaviour("one that takes 8 seconds to stop is waited for", [&] {
+        const InstalledService slow(L"VennickSlowXq29", L"--slow-stop", {module});
+        Click(Control::SearchButton);
+        boxes.shown.clear();
+        Click(Control::TerminateButton);
+        EXPECT_EQ(slow.State(), static_cast<DWORD>(SERVICE_STOPPED));
+        EXPECT_EQ(boxes.shown.size(), 1u) << "no failure";
+    });
 }
 
 TEST_F(MainWindowTest, TheSelectedRowsGoToTheClipboardByCtrlCOrTheListsMenuAndTheBoxKeepsItsOwnKeys)

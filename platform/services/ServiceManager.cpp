@@ -1,0 +1,105 @@
+#include "ServiceManager.h"
+
+#include "platform/UniqueResource.h"
+
+namespace {
+
+using UniqueServiceHandle = UniqueResource<resource_traits::NullIsNone<SC_HANDLE, &CloseServiceHandle>>;
+
+// The manager for what standard users may ask of it: the services and their states.
+UniqueServiceHandle OpenManager()
+{
+    return UniqueServiceHandle(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT | SC_MANAGER_ENUMERATE_SERVICE));
+}
+
+UniqueServiceHandle OpenService(const UniqueServiceHandle& manager, const std::wstring& name, DWORD access)
+{
+    if (!manager) return UniqueServiceHandle();
+    return UniqueServiceHandle(OpenServiceW(manager.get(), name.c_str(), access));
+}
+
+// A list that keeps growing between the calls that size it and fill it is given up on.
+constexpr int kListAttempts = 8;
+
+class SystemServiceManager final : public ServiceManager {
+public:
+    std::optional<std::vector<RunningService>> RunningServices() override
+    {
+        const UniqueServiceHandle manager = OpenManager();
+        if (!manager) return std::nullopt;
+        std::vector<RunningService> services;
+        std::vector<BYTE> buffer(64 * 1024);
+        DWORD resume = 0;
+        for (int attempt = 0; attempt < kListAttempts;) {
+            DWORD needed = 0, returned = 0;
+            const BOOL done = EnumServicesStatusExW(manager.get(), SC_ENUM_PROCESS_INFO, SERVICE_WIN32, SERVICE_ACTIVE,
+                                                    buffer.data(), static_cast<DWORD>(buffer.size()), &needed,
+                                                    &returned, &resume, nullptr);
+            if (!done && GetLastError() != ERROR_MORE_DATA) return std::nullopt;
+            const auto* status = reinterpret_cast<const ENUM_SERVICE_STATUS_PROCESSW*>(buffer.data());
+            for (DWORD i = 0; i < returned; ++i) {
+                services.push_back({status[i].lpServiceName, status[i].ServiceStatusProcess.dwProcessId});
+            }
+            if (done) return services;
+            // More follows the resume handle; a buffer too small for even one entry grows.
+            if (returned == 0) {
+                buffer.resize(std::max<std::size_t>(buffer.size() * 2, needed));
+                ++attempt;
+            }
+        }
+        return std::nullopt;
+    }
+    std::optional<std::vector<std::wstring>> RunningDependents(const std::wstring& name) override
+    {
+        const UniqueServiceHandle service = OpenService(OpenManager(), name, SERVICE_ENUMERATE_DEPENDENTS);
+        if (!service) return std::nullopt;
+        std::vector<BYTE> buffer(4096);
+        for (int attempt = 0; attempt < kListAttempts; ++attempt) {
+            DWORD needed = 0, returned = 0;
+            if (EnumDependentServicesW(service.get(), SERVICE_ACTIVE,
+                                       reinterpret_cast<ENUM_SERVICE_STATUSW*>(buffer.data()),
+                                       static_cast<DWORD>(buffer.size()), &needed, &returned)) {
+                std::vector<std::wstring> dependents;
+                const auto* status = reinterpret_cast<const ENUM_SERVICE_STATUSW*>(buffer.data());
+                for (DWORD i = 0; i < returned; ++i) dependents.emplace_back(status[i].lpServiceName);
+                return dependents;
+            }
+            if (GetLastError() != ERROR_MORE_DATA) return std::nullopt;
+            buffer.resize(std::max<std::size_t>(buffer.size() * 2, needed));
+        }
+        return std::nullopt;
+    }
+    std::optional<ServiceStatus> Status(const std::wstring& name) override
+    {
+        const UniqueServiceHandle service = OpenService(OpenManager(), name, SERVICE_QUERY_STATUS);
+        SERVICE_STATUS_PROCESS status{};
+        DWORD needed = 0;
+        if (!service || !QueryServiceStatusEx(service.get(), SC_STATUS_PROCESS_INFO, reinterpret_cast<BYTE*>(&status),
+                                              sizeof status, &needed)) {
+            return std::nullopt;
+        }
+        return ServiceStatus{status.dwCurrentState, status.dwProcessId};
+    }
+    DWORD Stop(const std::wstring& name) override
+    {
+        const UniqueServiceHandle service = OpenService(OpenManager(), name, SERVICE_STOP);
+        if (!service) return GetLastError();
+        SERVICE_STATUS status{};
+        return ControlService(service.get(), SERVICE_CONTROL_STOP, &status) ? ERROR_SUCCESS : GetLastError();
+    }
+    DWORD Start(const std::wstring& name) override
+    {
+        const UniqueServiceHandle service = OpenService(OpenManager(), name, SERVICE_START);
+        if (!service) return GetLastError();
+        return StartServiceW(service.get(), 0, nullptr) ? ERROR_SUCCESS : GetLastError();
+    }
+};
+
+}  // namespace
+
+template <>
+ServiceManager& Seam<ServiceManager>::Default()
+{
+    static SystemServiceManager manager;
+    return manager;
+}

@@ -43,6 +43,22 @@ std::wstring HostServicesNotStopped(std::wstring_view programPath)
     return MessageParagraphs(programPath, L"Не удаётся остановить службы этого процесса.");
 }
 
+std::wstring NotStartedElsewhere(const std::vector<std::pair<std::wstring, std::uint32_t>>& programs)
+{
+    std::wstring list;
+    for (const auto& [path, id] : programs) {
+        list.append(list.empty() ? L"" : L"\r\n").append(path + L" (" + std::to_wstring(id) + L")");
+    }
+    return MessageParagraphs(
+        L"Эти программы работали в другом сеансе или от имени другого пользователя, поэтому не запущены:", list);
+}
+
+std::wstring StartWithFullRightsQuestion()
+{
+    return L"Оболочка рабочего стола не отвечает, и запустить программы с обычными правами пользователя нельзя. "
+           L"Запустить их с правами администратора?";
+}
+
 std::wstring HostServicesNotStarted(std::wstring_view programPath)
 {
     return MessageParagraphs(programPath, L"Не удаётся запустить службы этого процесса.");

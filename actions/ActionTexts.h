@@ -1,7 +1,9 @@
 #pragma once
 // The texts of the actions on the listed processes: confirmations, reports, and the
 // save dialog's settings.
+#include <cstdint>
 #include <string>
+#include <utility>
 #include <string_view>
 #include <vector>
 
@@ -26,6 +28,11 @@ std::wstring ServiceNotStopped(std::wstring_view programPath, std::wstring_view 
 std::wstring ServiceNotStarted(std::wstring_view programPath, std::wstring_view service);
 std::wstring HostServicesNotStopped(std::wstring_view programPath);
 std::wstring HostServicesNotStarted(std::wstring_view programPath);
+
+// Relaunch with full rights: the programs of other sessions or users it did not start ("path (id)" a line), and
+// the question when the desktop's shell does not answer.
+std::wstring NotStartedElsewhere(const std::vector<std::pair<std::wstring, std::uint32_t>>& programs);
+std::wstring StartWithFullRightsQuestion();
 std::wstring SaveFailure(std::wstring_view batchFile);
 std::wstring SaveSuccess(std::wstring_view batchFile);
 

@@ -12,7 +12,8 @@ std::vector<ListedProcess> ListedProcesses(const ResultsList& rows)
     for (std::size_t index = 0; index < rows.Count(); ++index) {
         const ResultRow& row = rows.Row(index);
         if (!seen.insert(row.processKey).second) continue;
-        processes.push_back({ProcessIdOfKey(row.processKey), ProgramPathOfKey(row.processKey), row.processStart, row.host});
+        processes.push_back(
+            {ProcessIdOfKey(row.processKey), ProgramPathOfKey(row.processKey), row.processStart, row.host, row.owner});
     }
     return processes;
 }

@@ -12,6 +12,7 @@ struct ListedProcess {
     std::wstring program;
     std::optional<std::uint64_t> startTime;
     std::optional<ServiceHost> host;  // the services it runs, where it runs any
+    ProcessOwner owner;               // who ran it, where
 };
 
 // The listed processes, each once, in the order of their first rows: a process in which

@@ -20,7 +20,8 @@ std::string RestartBatchText(const std::vector<BatchEntry>& entries)
     }
     text += std::string("  GOTO END") + kLineEnd + kLineEnd + ":WIN_NT" + kLineEnd + kLineEnd;
     for (const BatchEntry& entry : entries) {
-        if (entry.services.empty()) text += "  START \"\" \"" + entry.program + "\"" + kLineEnd;
+        const std::string& target = entry.ntTarget.empty() ? entry.program : entry.ntTarget;
+        if (entry.services.empty()) text += "  START \"\" \"" + target + "\"" + kLineEnd;
         for (const std::string& service : entry.services) text += "  NET START \"" + service + "\"" + kLineEnd;
     }
     text += std::string(kLineEnd) + ":END" + kLineEnd;

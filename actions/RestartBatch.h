@@ -11,6 +11,8 @@
 //
 //     START "" "<path>"         one line per process (NT family)
 //     NET START "<service>"     instead, one line per service of a process that hosts services
+//     START "" "shell:AppsFolder\<id>"
+//                               instead, for a packaged application
 //
 //   :END
 #include <string>
@@ -26,6 +28,9 @@ std::wstring EscapeBatchPercent(std::wstring_view path);
 struct BatchEntry {
     std::string program;
     std::vector<std::string> services;  // none: a program, started by its path
+    // What the NT block starts instead of the path: a packaged application, which cannot be
+    // started by its path ("shell:AppsFolder\<id>"); empty for any other program.
+    std::string ntTarget;
 };
 
 // The file's bytes for the listed processes, in their order.

@@ -33,8 +33,8 @@ std::string BatchPath(const std::wstring& path)
     throw ProgramError(action_texts::UnrepresentablePath(path, GetOEMCP()));
 }
 
-// A service name is written as a path is; it has no short form.
-std::string BatchServiceName(const std::wstring& name)
+// A service's name or a packaged application's id is written as a path is; it has no short form.
+std::string BatchName(const std::wstring& name)
 {
     if (auto oem = ToOemCodePage(EscapeBatchPercent(name))) return *oem;
     throw ProgramError(action_texts::UnrepresentablePath(name, GetOEMCP()));
@@ -48,12 +48,14 @@ std::string RestartBatchFor(const ResultsList& rows)
     std::unordered_set<std::wstring> services;
     for (const ListedProcess& process : ListedProcesses(rows)) {
         if (!process.host) {
-            entries.push_back({BatchPath(process.program), {}});
+            const std::wstring& app = process.owner.appUserModelId;
+            entries.push_back({BatchPath(process.program), {},
+                               app.empty() ? std::string() : BatchName(L"shell:AppsFolder\\" + app)});
             continue;
         }
         BatchEntry entry;
         for (const std::wstring& service : StartOrder({&*process.host})) {
-            if (services.insert(service).second) entry.services.push_back(BatchServiceName(service));
+            if (services.insert(service).second) entry.services.push_back(BatchName(service));
         }
         if (!entry.services.empty()) entries.push_back(std::move(entry));
     }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/text/TextOperations.h"
+
 namespace {
 
 class SystemHostEnvironment final : public HostEnvironment {
@@ -10,6 +12,11 @@ public:
     // as a 64-bit program, could not even start on the 9x family).
     bool IsWindows9xFamily() override { return false; }
     bool IsDebuggerAttached() override { return IsDebuggerPresent() != FALSE; }
+    bool IsOnFixedDrive(const std::wstring& path) override
+    {
+        const std::wstring root = DriveRootOf(path);
+        return !root.empty() && GetDriveTypeW(root.c_str()) == DRIVE_FIXED;
+    }
 };
 
 }  // namespace
@@ -23,3 +30,4 @@ HostEnvironment& Seam<HostEnvironment>::Default()
 
 bool IsWindows9xFamily() { return Seam<HostEnvironment>::Current().IsWindows9xFamily(); }
 bool IsDebuggerAttached() { return Seam<HostEnvironment>::Current().IsDebuggerAttached(); }
+bool IsOnFixedDrive(const std::wstring& path) { return Seam<HostEnvironment>::Current().IsOnFixedDrive(path); }

@@ -4,7 +4,8 @@
 #include "platform/text/TextOperations.h"
 
 ResultRow HitRow(std::int32_t processId, const std::wstring& programPath, const MatchedModule& module,
-                 std::optional<std::uint64_t> processStart, const std::optional<ServiceHost>& host)
+                 std::optional<std::uint64_t> processStart, const std::optional<ServiceHost>& host,
+                 const ProcessOwner& owner)
 {
     const std::wstring program = FileNameOf(programPath);
     return ResultRow{host ? HostProgramText(program, *host) : program,
@@ -15,7 +16,8 @@ ResultRow HitRow(std::int32_t processId, const std::wstring& programPath, const 
                      module.copy,
                      module.runningVersion,
                      module.diskVersion,
-                     host};
+                     host,
+                     owner};
 }
 
 MatchedModule SearchRun::Compare(std::wstring path, const std::optional<ImageStamp>& running,
@@ -45,7 +47,7 @@ void SearchRun::AddRows(const std::vector<const ProcessModules*>& processes) con
     for (const ProcessModules* process : processes) {
         for (const MatchedModule& module : process->matched) {
             rows.Add(HitRow(static_cast<std::int32_t>(process->processId), process->programPath, module,
-                            process->startTime, process->host));
+                            process->startTime, process->host, process->owner));
         }
     }
 }

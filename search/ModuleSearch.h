@@ -23,7 +23,7 @@ SearchOutcome SearchModule(ResultsList& rows, const std::wstring& specification,
 // process entry key of the id and the program's path, and what is known of the copy.
 ResultRow HitRow(std::int32_t processId, const std::wstring& programPath, const MatchedModule& module,
                  std::optional<std::uint64_t> processStart = std::nullopt,
-                 const std::optional<ServiceHost>& host = std::nullopt);
+                 const std::optional<ServiceHost>& host = std::nullopt, const ProcessOwner& owner = {});
 
 // The system's folder and its 32-bit counterpart (System32 and SysWOW64), where a WOW64
 // process's system modules are listed and where they are.

@@ -3,6 +3,7 @@
 #include <unordered_set>
 
 #include "RunningImage.h"
+#include "ProcessOwners.h"
 #include "ServiceHosts.h"
 #include "UnexaminedProcesses.h"
 #include "platform/Clock.h"
@@ -146,10 +147,12 @@ SearchOutcome WalkNtProcesses(const SearchRun& run)
     }
     if (!found.empty()) {
         const std::unordered_map<DWORD, ServiceHost> hosts = ServiceHostsOf(found, run.folders.system);
+        std::unordered_map<DWORD, ProcessOwner> owners = OwnersOf(found);
         for (ProcessReading& reading : readings) {
             if (!reading.modules) continue;
             const auto host = hosts.find(reading.processId);
             if (host != hosts.end()) reading.modules->host = host->second;
+            reading.modules->owner = std::move(owners[reading.processId]);
         }
     }
     run.AddRows(found);
@@ -196,7 +199,7 @@ ProcessReading ReadNtProcess(const SearchRun& run, DWORD processId)
         return notRead(AfterFailure(error), error);
     }
     reading.result = ProcessReading::Result::Read;
-    reading.modules = ProcessModules{processId, std::move(*program), StartTimeOf(api, process.get()), {}, std::nullopt};
+    reading.modules = ProcessModules{processId, std::move(*program), StartTimeOf(api, process.get()), {}, std::nullopt, {}};
     if (!reading.loaded.empty()) reading.process = std::move(process);
     return reading;
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "ProcessOwner.h"
 #include "RunningCopy.h"
 #include "ServiceHost.h"
 
@@ -24,4 +25,5 @@ struct ProcessModules {
     std::optional<std::uint64_t> startTime;
     std::vector<MatchedModule> matched;
     std::optional<ServiceHost> host;  // the services it runs, where it runs any
+    ProcessOwner owner;
 };

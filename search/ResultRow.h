@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "ProcessOwner.h"
 #include "RunningCopy.h"
 #include "ServiceHost.h"
 
@@ -21,6 +22,7 @@ struct ResultRow {
     std::optional<FileVersion> runningVersion, diskVersion;
     // The Windows services the process runs, where it runs any.
     std::optional<ServiceHost> host;
+    ProcessOwner owner;  // who ran it, where
 
     bool operator==(const ResultRow&) const = default;
 };

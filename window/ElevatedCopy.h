@@ -14,7 +14,8 @@
 // where full rights see no more it cannot loop.
 bool OffersFullRights(const SearchOutcome& outcome, bool startedByOffer);
 
-// Starts the copy, in the current folder, searching as the last search did: true once it
+// Starts the copy, in the current folder (in none where that is not on a fixed drive),
+// searching as the last search did: true once it
 // has started; false when the user declined at the prompt (nothing said) or it could not
 // be started (reported).
 bool StartElevatedCopy(HWND owner, const std::wstring& specification, MatchMode mode);

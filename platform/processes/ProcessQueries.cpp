@@ -71,6 +71,32 @@ public:
         *read = done;
         return whole != FALSE;
     }
+    bool SessionOf(DWORD processId, DWORD* sessionId) override { return ProcessIdToSessionId(processId, sessionId) != FALSE; }
+    std::vector<std::uint8_t> TokenUser(HANDLE process) override
+    {
+        HANDLE rawToken = nullptr;
+        if (!OpenProcessToken(process, TOKEN_QUERY, &rawToken)) return {};
+        const UniqueHandle token(rawToken);
+        DWORD size = 0;
+        GetTokenInformation(token.get(), ::TokenUser, nullptr, 0, &size);
+        std::vector<std::uint8_t> buffer(size);
+        if (size == 0 || !GetTokenInformation(token.get(), ::TokenUser, buffer.data(), size, &size)) return {};
+        const PSID sid = reinterpret_cast<const TOKEN_USER*>(buffer.data())->User.Sid;
+        if (!IsValidSid(sid)) return {};
+        const auto* bytes = static_cast<const std::uint8_t*>(sid);
+        return std::vector<std::uint8_t>(bytes, bytes + GetLengthSid(sid));
+    }
+    std::wstring ApplicationUserModelId(HANDLE process) override
+    {
+        // Windows 8 and later; Wine has it not: looked up at run time. Its length counts the NUL.
+        using GetIdFn = LONG(WINAPI*)(HANDLE, UINT32*, PWSTR);
+        static const auto get = SystemFunction<GetIdFn>(L"kernel32.dll", "GetApplicationUserModelId");
+        constexpr UINT32 kLongestId = 130;  // APPLICATION_USER_MODEL_ID_MAX_LENGTH
+        wchar_t id[kLongestId] = {};
+        UINT32 length = kLongestId;
+        if (get == nullptr || get(process, &length, id) != ERROR_SUCCESS) return {};
+        return StringFromBuffer(id, kLongestId);
+    }
 };
 
 // The first sizes of the buffers; most machines never need more. A terminal server with

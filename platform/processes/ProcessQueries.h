@@ -38,6 +38,14 @@ public:
     // ReadProcessMemory: `size` bytes at `address` of the process into `out`, needing
     // PROCESS_VM_READ. `read` counts what was read, part of it where the rest is unreadable.
     virtual bool ReadMemory(HANDLE process, std::uint64_t address, void* out, std::size_t size, std::size_t* read) = 0;
+    // The session the process runs in (ProcessIdToSessionId); false when it cannot be read.
+    virtual bool SessionOf(DWORD processId, DWORD* sessionId) = 0;
+    // The user the process's token runs as: the bytes of its SID; empty when the token
+    // cannot be read. The handle needs PROCESS_QUERY_LIMITED_INFORMATION.
+    virtual std::vector<std::uint8_t> TokenUser(HANDLE process) = 0;
+    // A packaged application's application user model id; empty for any other process, or
+    // where it cannot be read (before Windows 8 there are none).
+    virtual std::wstring ApplicationUserModelId(HANDLE process) = 0;
 };
 template <>
 ProcessQueries& Seam<ProcessQueries>::Default();

@@ -71,11 +71,12 @@ public:
     {
         return ExecuteThroughShell(owner, L"runas", program, arguments, folder, SW_SHOWNORMAL);
     }
+    DWORD StartDirectly(HWND owner, const std::wstring& program, const std::wstring& folder) override
+    {
+        return ExecuteThroughShell(owner, L"open", program, L"", folder, SW_SHOWDEFAULT);
+    }
     DWORD StartThroughDesktop(const std::wstring& program, const std::wstring& folder) override
     {
-        // The desktop's shell starts what it is given without a word of failure: a
-        // missing program is told here.
-        if (GetFileAttributesW(program.c_str()) == INVALID_FILE_ATTRIBUTES) return GetLastError();
         const ComPointer<IShellDispatch2> shell = DesktopShell();
         if (!shell) return ERROR_NOT_SUPPORTED;
         const BstrVariant file(program), arguments(L""), directory(folder), operation(L"open");

@@ -18,8 +18,11 @@ public:
                                 const std::wstring& folder) = 0;
     // Starts the program through the desktop's shell, with the rights the user's programs
     // have there, in the folder: ERROR_SUCCESS, ERROR_NOT_SUPPORTED when no desktop shell
-    // answers, else why not.
+    // answers, else why not. The shell says nothing of a program that is not there.
     virtual DWORD StartThroughDesktop(const std::wstring& program, const std::wstring& folder) = 0;
+    // Starts the program itself ("open"), with this program's own rights, in the folder
+    // (none when empty): ERROR_SUCCESS once it has started, else why not.
+    virtual DWORD StartDirectly(HWND owner, const std::wstring& program, const std::wstring& folder) = 0;
     // Lets `message` reach the window from programs with fewer rights (an Explorer that
     // restarts); false when the system refused.
     virtual bool AllowMessageFromFewerRights(HWND window, UINT message) = 0;

@@ -2,24 +2,6 @@
 
 #include <shellapi.h>
 
-#include "Elevation.h"
-
-bool StartProgram(HWND owner, const std::wstring& program, const std::wstring& workingFolder)
-{
-    // An elevated program starts the user's programs as the user would, not elevated too.
-    Elevation& elevation = Seam<Elevation>::Current();
-    if (elevation.IsElevated()) {
-        const DWORD started = elevation.StartThroughDesktop(program, workingFolder);
-        if (started != ERROR_NOT_SUPPORTED) {
-            SetLastError(started);
-            return started == ERROR_SUCCESS;
-        }
-    }
-    const DWORD started = ExecuteThroughShell(owner, L"open", program, L"", workingFolder, SW_SHOWDEFAULT);
-    SetLastError(started);
-    return started == ERROR_SUCCESS;
-}
-
 DWORD ExecuteThroughShell(HWND owner, const wchar_t* verb, const std::wstring& program, const std::wstring& parameters,
                           const std::wstring& folder, int show)
 {

@@ -91,6 +91,14 @@ std::wstring ExtendedLengthPath(std::wstring_view path)
     return std::wstring(path);
 }
 
+std::wstring DriveRootOf(std::wstring_view path)
+{
+    if (path.substr(0, 4) == L"\\\\?\\") path.remove_prefix(4);
+    const bool drive = path.size() >= 3 && path[1] == L':' && IsFolderSeparator(path[2]) &&
+                       ((path[0] >= L'A' && path[0] <= L'Z') || (path[0] >= L'a' && path[0] <= L'z'));
+    return drive ? std::wstring(path.substr(0, 2)) + L'\\' : std::wstring();
+}
+
 std::wstring PathInFolder(std::wstring_view folder, std::wstring_view name)
 {
     std::wstring path(folder);

@@ -37,5 +37,9 @@ std::wstring StringFromBuffer(const wchar_t* buffer, std::size_t capacity);
 // ones, come back as they are.
 std::wstring ExtendedLengthPath(std::wstring_view path);
 
+// The root of a path on a drive letter ("C:\" of "C:\x\a.exe" or of "\\?\C:\x"); empty for a UNC path,
+// a path on no drive, or one that is not a full path.
+std::wstring DriveRootOf(std::wstring_view path);
+
 // The folder and the name joined by one separator.
 std::wstring PathInFolder(std::wstring_view folder, std::wstring_view name);

@@ -389,9 +389,12 @@ TEST_F(ListedProcessActions, RelaunchStartsEveryListedProgramInItsFolderButNever
     const std::wstring a = folder.Copy(HelperProgramPath(), L"launch_a_xq14.exe");
     const std::wstring b = folder.Copy(HelperProgramPath(), L"sub\\launch_b_xq14.exe");
     const std::wstring missing = folder.Path() + L"\\missing_xq14.exe";
+    const FakeElevation notElevated;  // under Wine every program is: started directly, as the user's own would be
     const std::size_t copiesOfSelf = SearchRows(L"\\actions_tests.exe").size();
     DWORD id = 0;
-    for (const std::wstring& program : {missing, a, ToUpperCase(self), b, self, a}) AddRow(rows, id += 4, program);
+    for (const std::wstring& program : {missing, a, ToUpperCase(self), b, self, a}) {
+        AddRow(rows, id += 4, program, std::nullopt, std::nullopt, OwnerHere());
+    }
     boxes.answers = {IDCANCEL};
     RelaunchListedPrograms(rows, nullptr);
     EXPECT_TRUE(boxes.shown.size() == 1 && feedback.events.empty()) << "Cancel starts nothing";
@@ -440,19 +443,65 @@ TEST_F(ListedProcessActions, TerminateEndsAllFirstThenWaitsOnceForAllAndLeavesAP
     }
 }
 
-TEST_F(ListedProcessActions, RelaunchedElevatedStartsThroughTheDesktopsShellWithTheUsersOwnRights)
+// With full rights: only what this desktop's user ran in this session, through the desktop's shell with that user's own
+// rights; a packaged application by its id, once; a program's existence told only on a fixed drive.
+TEST_F(ListedProcessActions, RelaunchedElevatedStartsOnlyWhatThisDesktopsUserRanHereThroughTheDesktopsShell)
 {
     FakeElevation elevation;
     elevation.elevated = true;
-    AddRow(rows, 4, L"C:\\Apps\\a.exe");
-    AddRow(rows, 8, L"C:\\Apps\\sub\\b.exe");
+    elevation.startForReal = false;
+    FakeHost host;
+    host.notFixed = {L"Y:\\"};  // a mapped drive of the user's session
+    ProcessOwner otherSession = OwnerHere(), otherUser = OwnerHere();
+    otherSession.sessionId = *otherSession.sessionId + 1;
+    otherUser.desktopUser = false;
+    const std::wstring app = L"Microsoft.WindowsNotepad_8wekyb3d8bbwe!App";
+    const std::wstring a = folder.Copy(HelperProgramPath(), L"sub\\a_xq31.exe");
+    AddRow(rows, 4, a, std::nullopt, std::nullopt, OwnerHere());
+    AddRow(rows, 8, L"C:\\Apps\\b.exe", std::nullopt, std::nullopt, otherSession);
+    AddRow(rows, 12, L"C:\\Program Files\\WindowsApps\\N\\Notepad.exe", std::nullopt, std::nullopt, OwnerHere(app));
+    AddRow(rows, 16, L"C:\\Program Files\\WindowsApps\\N\\Notepad.exe", std::nullopt, std::nullopt, OwnerHere(app));
+    AddRow(rows, 20, L"C:\\Users\\u\\c.exe", std::nullopt, std::nullopt, otherUser);
+    AddRow(rows, 24, L"Y:\\Tools\\d.exe", std::nullopt, std::nullopt, OwnerHere());
+    const std::wstring missing = folder.Path() + L"\\gone.exe";
+    AddRow(rows, 28, missing, std::nullopt, std::nullopt, OwnerHere());
+    const auto started = [](const std::vector<FakeElevation::Start>& starts) {
+        std::vector<std::pair<std::wstring, std::wstring>> programs;
+        for (const FakeElevation::Start& start : starts) programs.emplace_back(start.program, start.folder);
+        return programs;
+    };
+
     RelaunchListedPrograms(rows, nullptr);
-    ASSERT_EQ(elevation.desktopStarts.size(), 2u);
-    EXPECT_EQ(std::pair(elevation.desktopStarts[0].program, elevation.desktopStarts[0].folder),
-              std::pair(std::wstring(L"C:\\Apps\\a.exe"), std::wstring(L"C:\\Apps")));
-    EXPECT_EQ(std::pair(elevation.desktopStarts[1].program, elevation.desktopStarts[1].folder),
-              std::pair(std::wstring(L"C:\\Apps\\sub\\b.exe"), std::wstring(L"C:\\Apps\\sub")));
+    EXPECT_EQ(started(elevation.desktopStarts),
+              (std::vector<std::pair<std::wstring, std::wstring>>{{a, folder.Path() + L"\\sub"},
+                                                                  {L"shell:AppsFolder\\" + app, L""},
+                                                                  {L"Y:\\Tools\\d.exe", L"Y:\\Tools"}}))
+        << "the packaged application once, by its id; nothing tested on a mapped drive";
+    EXPECT_TRUE(elevation.directStarts.empty()) << "never with full rights unasked";
+    ASSERT_EQ(boxes.shown.size(), 3u);
+    EXPECT_EQ(boxes.shown[1].text, missing + L"\r\n\r\nНе удаётся запустить программу.") << "told on a fixed drive";
+    EXPECT_EQ(boxes.shown[2].text, L"Эти программы работали в другом сеансе или от имени другого пользователя, поэтому "
+                                   L"не запущены:\r\n\r\nC:\\Apps\\b.exe (8)\r\nC:\\Users\\u\\c.exe (20)");
+
+    // Without elevation, every program is started directly, as its own user would; the packaged one by its id.
+    elevation.elevated = false;
+    boxes.shown.clear();
+    elevation.desktopStarts.clear();
+    RelaunchListedPrograms(rows, nullptr);
+    EXPECT_TRUE(elevation.desktopStarts.empty());
+    EXPECT_EQ(started(elevation.directStarts),
+              (std::vector<std::pair<std::wstring, std::wstring>>{{a, folder.Path() + L"\\sub"},
+                                                                  {L"C:\\Apps\\b.exe", L"C:\\Apps"},
+                                                                  {L"shell:AppsFolder\\" + app, L""},
+                                                                  {L"C:\\Users\\u\\c.exe", L"C:\\Users\\u"},
+                                                                  {L"Y:\\Tools\\d.exe", L"Y:\\Tools"},
+                                                                  {missing, folder.Path()}}));
     EXPECT_EQ(boxes.shown.size(), 1u) << "the confirmation only";
+
+    const std::string batch = SaveTo(folder.Path() + L"\\apps.bat");
+    EXPECT_NE(batch.find("  START \"C:\\Program Files\\WindowsApps\\N\\Notepad.exe\"\r\n"), std::string::npos);
+    EXPECT_NE(batch.find("  START \"\" \"shell:AppsFolder\\Microsoft.WindowsNotepad_8wekyb3d8bbwe!App\"\r\n"),
+              std::string::npos);
 }
 
 // As on a user's 64-bit Windows full of 32-bit programs, with a process on two rows.
@@ -465,6 +514,7 @@ TEST_F(ListedProcessActions, EachActsOnceOnEveryListedProcessOf64Or32Bits)
     HelperProcess wow({folder.AddModule(ModuleKind::Version5_1_3_2600_32Bit, L"c_xq19.dll")}, program32);
     SearchModule(rows, L"_xq19.dll", MatchMode::EndsWith);
     ASSERT_EQ(rows.Count(), 3u);
+    const FakeElevation notElevated;
 
     dialogs.answers = {folder.Path() + L"\\once.bat"};
     SaveRestartBatch(rows, nullptr);
@@ -508,7 +558,7 @@ TEST_F(ListedProcessActions, ServiceHostsAreStoppedAndStartedThroughTheServiceMa
     AddRow(rows, stubborn.Id(), stubborn.Program(), StartOf(stubborn.Id()), hostOf({{L"S6", std::nullopt}}));
     AddRow(rows, critical.Id(), critical.Program(), StartOf(critical.Id()), hostOf({{L"S4", std::vector<std::wstring>{}}}));
     AddRow(rows, unnamed.Id(), unnamed.Program(), StartOf(unnamed.Id()), ServiceHost{{}, true});
-    AddRow(rows, program.Id(), programPath, StartOf(program.Id()));
+    AddRow(rows, program.Id(), programPath, StartOf(program.Id()), std::nullopt, OwnerHere());
 
     EXPECT_EQ(SaveTo(folder.Path() + L"\\services.bat").substr(37),
               "\r\n  START \"" + std::string(programPath.begin(), programPath.end()) + "\"\r\n  GOTO END\r\n\r\n"
@@ -534,6 +584,7 @@ TEST_F(ListedProcessActions, ServiceHostsAreStoppedAndStartedThroughTheServiceMa
 
     boxes.shown.clear();
     manager.asked.clear();
+    const FakeElevation notElevated;
     RelaunchListedPrograms(rows, nullptr);
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown[0].text, L"Вы действительно хотите перезапустить перечисленные программы? Если они не были "

@@ -358,6 +358,9 @@ public:
     {
         return real().ReadMemory(process, address, out, size, read);
     }
+    bool SessionOf(DWORD id, DWORD* session) override { return real().SessionOf(id, session); }
+    std::vector<std::uint8_t> TokenUser(HANDLE process) override { return real().TokenUser(process); }
+    std::wstring ApplicationUserModelId(HANDLE process) override { return real().ApplicationUserModelId(process); }
     std::vector<DWORD> ids, opened;
     const std::wstring longPath = L"C:\\" + std::wstring(1483, L'p') + L"\\long_xq22.dll";
 
@@ -413,4 +416,24 @@ TEST(ModuleSearch, AServiceHostsRowNamesItsServicesAndOneTheServiceManagerStarte
     found = hostsOf();
     EXPECT_EQ(found[host.Id()].second, std::nullopt) << "not listed, and not started by the service manager";
     EXPECT_EQ(found[service.ProcessId()].second, (ServiceHost{{}, true}));
+}
+
+// Who ran each listed process, read with the least rights once a search: what relaunch needs when elevated.
+TEST(ModuleSearch, EachRowKeepsWhoRanItsProcessItsSessionWhetherThisDesktopsUserAndAPackagedApplicationsId)
+{
+    ScratchFolder folder;
+    const std::wstring module = folder.AddModule(ModuleKind::NoVersion, L"owner_xq31.dll");
+    const HelperProcess mine({module}), others({module}), packaged({module});
+    FailingProcessQueries api;
+    api.otherUser = {others.Id()};
+    api.packaged = {{packaged.Id(), L"N_8wekyb3d8bbwe!App"}};
+    MemoryResultsList rows;
+    SearchModule(rows, L"owner_xq31.dll", MatchMode::EndsWith);
+    std::map<DWORD, ProcessOwner> owners;
+    for (std::size_t i = 0; i < rows.Count(); ++i) owners[ProcessIdOfKey(rows.Row(i).processKey)] = rows.Row(i).owner;
+    DWORD session = 0;
+    ASSERT_TRUE(ProcessIdToSessionId(mine.Id(), &session));
+    EXPECT_EQ(owners, (std::map<DWORD, ProcessOwner>{{mine.Id(), {session, true, L""}},
+                                                     {others.Id(), {session, false, L""}},
+                                                     {packaged.Id(), {session, true, L"N_8wekyb3d8bbwe!App"}}}));
 }

@@ -23,12 +23,14 @@
 #include "platform/ui/Dpi.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Gdi.h"
+#include "platform/processes/OwnProcess.h"
 #include "platform/registry/Registry.h"
 #include "search/ProcessEntryKey.h"
 #include "window/KeyShortcuts.h"
 #include "window/KeyboardState.h"
 #include "window/MessageLoop.h"
 #include "window/MainWindow.h"
+#include "window/MainWindowControls.h"
 
 namespace {
 
@@ -679,9 +681,10 @@ TEST_F(MainWindowTest, EachCommandShowsItsBoxesModalUnderTheHourglassAndTheRealS
     ASSERT_GT(rows.Count(), 0u);
     rows.Clear();
     const HelperProcess running({});  // still running, so a failure to end it is reported
+    const FakeElevation notElevated;  // under Wine every program is: relaunch starts directly
     FailingProcessQueries api;
     api.unopenable = running.Id();
-    AddRow(rows, running.Id(), L"C:\\gone\\first.exe");
+    AddRow(rows, running.Id(), L"C:\\gone\\first.exe", std::nullopt, std::nullopt, OwnerHere());
     Click(Control::TerminateButton);
     Click(Control::RelaunchButton);
     {
@@ -857,6 +860,13 @@ TEST_F(MainWindowTest, TheOfferStartsThisSearchWithFullRightsAndTheWindowClosesO
         EXPECT_EQ(elevation.elevatedStarts[0].folder, current.Path());
         EXPECT_TRUE(IsOpen() && boxes.shown.empty());
     });
+    Behaviour("from a folder on a mapped drive, which the elevated session may not see, it starts in none", [&] {
+        host.notFixed = {DriveRootOf(current.Path())};
+        Click(Control::ElevateButton);
+        ASSERT_EQ(elevation.elevatedStarts.size(), 2u);
+        EXPECT_EQ(elevation.elevatedStarts[1].folder, L"");
+        host.notFixed.clear();
+    });
     Behaviour("another failure is reported as a program that cannot be started", [&] {
         elevation.answer = ERROR_FILE_NOT_FOUND;
         Click(Control::ElevateButton);
@@ -1028,6 +1038,41 @@ TEST_F(MainWindowTest, AServiceHostIsNamedStoppedStartedAndSavedAsItsServicesThr
         Click(Control::TerminateButton);
         EXPECT_EQ(slow.State(), static_cast<DWORD>(SERVICE_STOPPED));
         EXPECT_EQ(boxes.shown.size(), 1u) << "no failure";
+    });
+}
+
+// Elevated (as every program is under Wine), with no desktop shell to start the user's programs with their own rights.
+TEST_F(MainWindowTest, ElevatedWithoutADesktopShellRelaunchAsksOnceAndStartsWithFullRightsOnlyOnYesWithoutTheDebugPrivilege)
+{
+    ScratchFolder folder;
+    const std::wstring first = folder.Copy(HelperProgramPath(), L"first_xq31.exe");
+    const std::wstring second = folder.Copy(HelperProgramPath(), L"second_xq31.exe");
+    FakeElevation elevation;
+    elevation.elevated = true;
+    elevation.desktopAnswer = ERROR_NOT_SUPPORTED;
+    Open();
+    AddRow(window->Results(), 4, first, std::nullopt, std::nullopt, OwnerHere());
+    AddRow(window->Results(), 8, second, std::nullopt, std::nullopt, OwnerHere());
+    EnableControl(window->Handle(), Control::RelaunchButton, true);
+    constexpr UINT kQuestion = MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2;
+    const std::wstring question = L"Оболочка рабочего стола не отвечает, и запустить программы с обычными правами "
+                                  L"пользователя нельзя. Запустить их с правами администратора?";
+    Behaviour("No: nothing is started, and nothing more is said", [&] {
+        boxes.answers = {IDOK, IDNO};
+        Click(Control::RelaunchButton);
+        ASSERT_EQ(boxes.shown.size(), 2u);
+        EXPECT_EQ(std::pair(boxes.shown[1].text, boxes.shown[1].style), std::pair(question, kQuestion));
+        EXPECT_TRUE(elevation.directStarts.empty());
+    });
+    Behaviour("Yes: every program started directly, asked once, the search's debug privilege not passed on", [&] {
+        ASSERT_TRUE(EnableDebugPrivilege(true)) << "as the search leaves it";
+        boxes.shown.clear();
+        boxes.answers = {IDOK, IDYES};
+        Click(Control::RelaunchButton);
+        EXPECT_EQ(boxes.shown.size(), 2u) << "one question for all";
+        ASSERT_EQ(elevation.directStarts.size(), 2u);
+        EXPECT_EQ(WorkingFoldersOfStarts(second, 1), folder.Path() + L"\n");
+        EXPECT_EQ(ReadBytes(first + L".debug"), "0") << "the started program's token";
     });
 }
 

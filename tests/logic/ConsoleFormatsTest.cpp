@@ -14,7 +14,7 @@ Report SampleReport()
     report.specification = L"x.dll";
     report.rows = {
         {.processId = 4242,
-         .processStart = 134412602281234567,  // 2026-12-09T03:23:48.1234567Z
+         .processStart = 134412602281236789,  // 2026-12-09T03:23:48.1236789Z: shown cut to .123
          .program = L"редактор2026.exe",
          .programPath = L"C:\\Программы\\Мой\\редактор2026.exe",
          .services = std::vector<std::wstring>{},

@@ -118,7 +118,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::wstring outFile = bytes.TextOf(outFileBytes);
     std::erase(outFile, L'"');
     if (outFile.empty()) outFile = L"f";
-    for (std::size_t i = 0; i < switches; ++i) AddSwitch(built, bytes, outFile);
+    // Each /out: names a file of its own, so that a repeated one shows which of them counts.
+    for (std::size_t i = 0; i < switches; ++i) AddSwitch(built, bytes, outFile + std::to_wstring(i));
 
     std::wstring specification = bytes.Rest();
     const std::size_t first = specification.find_first_not_of(L" \t");

@@ -44,7 +44,7 @@ const wchar_t* ReasonName(UnexaminedReason reason)
     return L"failed";
 }
 
-template <typename T> FieldValue Optional(const std::optional<T>& value)
+template <typename T> FieldValue ValueOrNull(const std::optional<T>& value)
 {
     if (!value) return std::monostate{};
     return *value;
@@ -57,8 +57,8 @@ std::array<FieldValue, kRowFields.size()> RowValues(const ReportRow& row)
     if (row.processStart) start = IsoTimeFromFileTime(*row.processStart);
     FieldValue session = std::monostate{};
     if (row.sessionId) session = std::uint64_t{*row.sessionId};
-    return {std::uint64_t{row.processId}, start, row.program, row.programPath, Optional(row.services), session,
-            Optional(row.moduleVersion), Optional(row.moduleVersionOnDisk), std::wstring(CopyName(row.copy)),
+    return {std::uint64_t{row.processId}, start, row.program, row.programPath, ValueOrNull(row.services), session,
+            ValueOrNull(row.moduleVersion), ValueOrNull(row.moduleVersionOnDisk), std::wstring(CopyName(row.copy)),
             row.modulePath};
 }
 
@@ -79,8 +79,6 @@ std::wstring Joined(const Items& items, std::wstring_view separator, Convert con
     }
     return text;
 }
-
-// --- csv
 
 std::wstring QuotedWhereNeeded(std::wstring_view text)
 {
@@ -107,8 +105,6 @@ template <typename Fields> std::wstring CsvLine(const Fields& fields)
 {
     return Joined(fields, L",", [](const auto& field) { return CsvField(field); }) + L"\r\n";
 }
-
-// --- json
 
 void AppendUnitEscape(std::wstring& json, std::uint32_t unit)
 {
@@ -171,8 +167,6 @@ template <typename Items, typename Convert> std::wstring JsonArray(const Items& 
 {
     return L"[" + Joined(items, L",", toObject) + L"]";
 }
-
-// --- table
 
 std::wstring Padded(std::wstring_view cell, std::size_t width)
 {

@@ -40,15 +40,14 @@ TEST(ConsoleExitCode, AUsageErrorOutranksAFailureAFailureAnyFindingARowAnUnsureN
     }
 }
 
-TEST(ConsoleExitCode, ReplacedKeepsTheRowsOfReplacedAndGoneCopiesAndAllElse)
+TEST(ConsoleExitCode, ReplacedKeepsOnlyTheRowsOfReplacedAndGoneCopiesAndTheRestOfTheReport)
 {
     Report report = ReportOf(0, {UnexaminedReason::Refused});
     report.specification = L"x.dll";
     report.summary = L"Найдено строк: 4, процессов: 4. Не удалось проверить процессов: 1.";
-    for (auto [id, copy] : {std::pair{1u, ModuleCopy::Same}, {2u, ModuleCopy::Replaced}, {3u, ModuleCopy::Gone},
-                            {4u, ModuleCopy::Unknown}}) {
-        report.rows.push_back({.processId = id, .copy = copy});
-    }
+    const std::pair<std::uint32_t, ModuleCopy> copies[] = {
+        {1, ModuleCopy::Same}, {2, ModuleCopy::Replaced}, {3, ModuleCopy::Gone}, {4, ModuleCopy::Unknown}};
+    for (const auto& [id, copy] : copies) report.rows.push_back({.processId = id, .copy = copy});
     const Report old = OnlyOldCopies(report);
     std::vector<std::uint32_t> ids;
     for (const ReportRow& row : old.rows) ids.push_back(row.processId);

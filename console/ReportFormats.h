@@ -27,12 +27,13 @@ std::wstring UnexaminedCsvText(const Report& report);
 
 // One JSON object on one line ended by CR LF (Windows PowerShell 5.1's ConvertFrom-Json takes
 // no line breaks): {"specification","mode","complete","rows","unexamined"}, null where
-// unknown. ASCII only: every other UTF-16 code unit is a lower-case \uxxxx escape, so a
+// unknown. ASCII only: each UTF-16 code unit outside it is a lower-case \uxxxx escape, so a
 // surrogate pair is two escapes and a lone surrogate keeps its own; control characters and
 // DEL are escaped, the short forms where JSON has them; "/" is not.
 std::wstring JsonText(const Report& report);
 
-// The report in the format: what goes to standard output, or into the /out: file.
+// The report in the format: what goes to standard output, or into the /out: file (with csv,
+// UnexaminedCsvText goes to standard error either way).
 std::wstring ReportText(const Report& report, ReportFormat format);
 
 // The bytes of the file /out: writes: UTF-8, led by the byte-order mark in table and csv; json

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "fixtures/MemoryResultsList.h"
+#include "search/MemoryResultsList.h"
 #include "search/ModuleSearch.h"
 #include "window/MainWindow.h"
 #include "platform/ui/ListView.h"

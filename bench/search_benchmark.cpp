@@ -25,7 +25,7 @@
 #include <vector>
 
 #include "fixtures/HelperProcess.h"
-#include "fixtures/MemoryResultsList.h"
+#include "search/MemoryResultsList.h"
 #include "platform/UniqueResource.h"
 #include "platform/files/FileVersion.h"
 #include "search/ModuleSearch.h"
@@ -117,6 +117,23 @@ std::size_t SearchPeakBytes(const std::wstring& specification)
     return g_peak - before;
 }
 
+// vennick-cli.exe from its start to its exit, its output thrown away.
+double ConsoleMilliseconds(const std::wstring& arguments)
+{
+    std::wstring commandLine = L"\"" + BuildFolder() + L"vennick-cli.exe\" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    return Milliseconds([&] {
+        if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
+                            &startup, &info)) {
+            return;
+        }
+        const UniqueHandle process(info.hProcess), thread(info.hThread);
+        WaitForSingleObject(process.get(), INFINITE);
+    });
+}
+
 int Argument(int argc, wchar_t** argv, int index, int fallback)
 {
     return argc > index ? std::stoi(argv[index]) : fallback;
@@ -165,6 +182,15 @@ int wmain(int argc, wchar_t** argv)
             }
         }
         const auto perPath = [&](const std::vector<double>& times) { return Median(times) / static_cast<double>(paths); };
+        // The console program's search against the search alone plus the program's start (its usage printed).
+        std::vector<double> console, alone;
+        for (int round = 0; round < rounds; ++round) {
+            const double started = ConsoleMilliseconds(L"/?");
+            alone.push_back(SearchMilliseconds(L"no_such_module_zz.dll", 0) + started);
+            console.push_back(ConsoleMilliseconds(L"no_such_module_zz.dll"));
+        }
+        std::printf("         vennick-cli, nothing matching: %.1f ms against search alone + its start %.1f ms: %.3f\n",
+                    Median(console), Median(alone), Median(console) / Median(alone));
         std::printf("%7d  %5zu  %9.3f  %5.3f/%5.3f/%5.3f  %5.3f/%5.3f/%5.3f  %13.3f  %5.3f/%5.3f/%5.3f  %5.3f/%5.3f/%5.3f"
                     "  %8.1f\n",
                     moduleCount, paths, perPath(floor), perPath(nothing[0]), perPath(nothing[1]), perPath(nothing[2]),

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-enum class ModuleCopy { Same, Replaced, Gone, Unknown };  // the module's file at its path against the copy the process runs
+#include "search/RunningCopy.h"  // ModuleCopy
+
 struct ReportRow {
     std::uint32_t processId = 0;
     std::optional<std::uint64_t> processStart;          // FILETIME: 100-ns intervals since 1601-01-01 UTC

@@ -10,7 +10,7 @@
 #include "FileTimeText.h"
 #include "ReportContents.h"
 #include "TextEncoding.h"
-#include "window/MainWindowDesign.h"
+#include "search/ResultColumns.h"
 
 namespace {
 
@@ -178,7 +178,7 @@ std::wstring Padded(std::wstring_view cell, std::size_t width)
 std::wstring TableText(const Report& report)
 {
     using Line = std::array<std::wstring_view, 3>;
-    const auto& columns = main_window::kResultsColumns;
+    const auto& columns = kResultColumns;
     std::vector<Line> lines = {{columns[0].header, columns[1].header, columns[2].header}};
     for (const ReportRow& row : report.rows) lines.push_back({row.listedProgram, row.listedVersion, row.modulePath});
 

@@ -33,5 +33,5 @@ ctest --test-dir "$build/windows" --output-on-failure "${filter[@]}"
 echo "== the distributable"
 cmake --build "$build/windows" --target package >/dev/null
 package=$(sed -n 's/^set(CPACK_PACKAGE_FILE_NAME "\(.*\)")$/\1/p' "$build/windows/CPackConfig.cmake")
-unzip -Z1 "$build/windows/$package.zip" | sort | tr '\n' ' ' | grep -qx 'README.txt vennick.exe ' ||
-  { echo "the zip does not hold exactly vennick.exe and README.txt" >&2; exit 1; }
+unzip -Z1 "$build/windows/$package.zip" | sort | tr '\n' ' ' | grep -qx 'README.txt vennick-cli.exe vennick.exe ' ||
+  { echo "the zip does not hold exactly vennick.exe, vennick-cli.exe and README.txt" >&2; exit 1; }

@@ -2,10 +2,7 @@
 #include <string>
 #include <string_view>
 
-// The text after the program's name in the process's command line: the name is the
-// first quoted part, or runs to the first blank or tab; the blanks and tabs after it
-// only separate it and are not part of the text.
-std::wstring CommandLineArguments(std::wstring_view commandLine);
+#include "platform/text/CommandLineText.h"  // CommandLineArguments
 
 // What the command line asks for. The user's: switches first, each followed by a blank or
 // tab, then the module specification, trimmed of blanks and of one pair of quotes around

@@ -3,6 +3,8 @@
 // captions and places, the background band, and the results list's columns. Places are
 // in twips from the client area's top left corner.
 
+#include "search/ResultColumns.h"
+
 namespace main_window {
 
 inline constexpr const wchar_t* kCaption = L"Vennick";
@@ -87,15 +89,7 @@ inline constexpr TwipRect kBackgroundBand = {-60, -60, 2295, 6195};
 // The status band along the bottom: button-face fill under a one-pixel button-shadow line.
 inline constexpr TwipRect kStatusBand = {0, 5955, 7455, 690};
 
-struct ColumnDesign {
-    const wchar_t* header;
-    int widthTwips;
-};
-
-inline constexpr ColumnDesign kResultsColumns[] = {
-    {L"Имя процесса", 2445},
-    {L"Версия модуля", 1590},
-    {L"Полное имя файла модуля", 6400},
-};
+// The results list's columns: their headers and design widths.
+inline constexpr const auto& kResultsColumns = kResultColumns;
 
 }  // namespace main_window

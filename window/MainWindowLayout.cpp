@@ -26,7 +26,8 @@ WindowClass ClassOf(const main_window::ControlDesign& design)
     case main_window::ControlKind::PushButton:
         // BS_NOTIFY: the window hears when a button gets the focus, however it got it.
         return {WC_BUTTONW,
-                WS_TABSTOP | BS_NOTIFY | (design.id == main_window::kDefaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
+                WS_TABSTOP | BS_NOTIFY |
+                    static_cast<DWORD>(design.id == main_window::kDefaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
                 0};
     case main_window::ControlKind::ReportList:
         return {WC_LISTVIEWW, WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE};

@@ -2,7 +2,7 @@
 
 #include "ElevatedCopy.h"
 #include "MainWindowControls.h"
-#include "StatusTexts.h"
+#include "search/SearchSummary.h"
 
 using main_window::Control;
 
@@ -16,7 +16,7 @@ void ClearStatusBand(HWND window)
 void ShowSearchOutcome(HWND window, const ResultsList& rows, const SearchOutcome& outcome, bool startedByOffer)
 {
     const std::size_t unexamined = outcome.unexamined.size();
-    const std::wstring summary = SearchSummary(rows.Count(), ProcessCount(rows), OldCopyProcessCount(rows), unexamined);
+    const std::wstring summary = SearchSummary(rows, unexamined);
     SetWindowTextW(ControlOf(window, Control::Status), summary.c_str());
     ShowControl(window, Control::UnexaminedButton, unexamined > 0);
     ShowControl(window, Control::ElevateButton, OffersFullRights(outcome, startedByOffer));

@@ -95,10 +95,12 @@ FileWrites& Seam<FileWrites>::Default()
 void WriteWholeFile(const std::wstring& fileName, const std::string& bytes)
 {
     const std::wstring target = ExtendedLengthPath(fileName);
-    // A read-only file keeps its protection, whatever a replace would allow.
+    // A read-only file keeps its protection, whatever a replace would allow; and a folder is no file to replace.
     const DWORD attributes = GetFileAttributesW(target.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
-    if (exists && (attributes & FILE_ATTRIBUTE_READONLY) != 0) throw SystemError(L"WriteWholeFile", ERROR_ACCESS_DENIED);
+    if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
+        throw SystemError(L"WriteWholeFile", ERROR_ACCESS_DENIED);
+    }
     std::wstring folder = FolderOf(fileName);
     if (folder.empty()) folder = L".";
     TemporaryFile temporary(folder);

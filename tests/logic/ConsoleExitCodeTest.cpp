@@ -2,6 +2,8 @@
 
 #include "console/ExitCode.h"
 #include "console/ReportContents.h"
+#include "console/ReportOfSearch.h"
+#include "search/MemoryResultsList.h"
 
 #include <tuple>
 
@@ -40,22 +42,48 @@ TEST(ConsoleExitCode, AUsageErrorOutranksAFailureAFailureAnyFindingARowAnUnsureN
     }
 }
 
-TEST(ConsoleExitCode, ReplacedKeepsOnlyTheRowsOfReplacedAndGoneCopiesAndTheRestOfTheReport)
+// The search's rows as the report gives them out; /replaced keeps the old copies, and the sentence counts what is kept.
+TEST(ConsoleReport, FromTheSearchsRowsWithServicesUnknownAsNullAndOnlyOldCopiesWithReplaced)
 {
-    Report report = ReportOf(0, {UnexaminedReason::Refused});
-    report.specification = L"x.dll";
-    report.summary = L"Найдено строк: 4, процессов: 4. Не удалось проверить процессов: 1.";
-    const std::pair<std::uint32_t, ModuleCopy> copies[] = {
-        {1, ModuleCopy::Same}, {2, ModuleCopy::Replaced}, {3, ModuleCopy::Gone}, {4, ModuleCopy::Unknown}};
-    for (const auto& [id, copy] : copies) report.rows.push_back({.processId = id, .copy = copy});
-    const Report old = OnlyOldCopies(report);
-    std::vector<std::uint32_t> ids;
-    for (const ReportRow& row : old.rows) ids.push_back(row.processId);
-    EXPECT_EQ(ids, (std::vector<std::uint32_t>{2, 3}));
-    EXPECT_EQ(std::tuple(old.specification, old.unexamined.size(), old.summary),
-              std::tuple(report.specification, std::size_t{1}, report.summary));
+    MemoryResultsList rows;
+    ResultRow same;
+    same.program = L"svchost.exe (Dnscache)";
+    same.moduleVersion = L"6.1.7601";
+    same.modulePath = L"C:\\W\\s32\\x.dll";
+    same.processKey = L"&H00000010|C:\\W\\s32\\svchost.exe";
+    same.processStart = 116444736000000000;
+    same.copy = ModuleCopy::Same;
+    same.runningVersion = same.diskVersion = FileVersion{6, 1, 0, 7601};
+    same.host = ServiceHost{{{L"Dnscache", std::vector<std::wstring>{}}}, false};
+    same.owner.sessionId = 0;
+    ResultRow replaced = same;
+    replaced.program = L"app.exe";
+    replaced.moduleVersion = L"5.1.3.2600 (на диске 6.0.1)";
+    replaced.processKey = L"&H00000014|C:\\A\\app.exe";
+    replaced.copy = ModuleCopy::Replaced;
+    replaced.runningVersion = FileVersion{5, 1, 3, 2600};
+    replaced.diskVersion = FileVersion{6, 0, 0, 1};
+    replaced.host = ServiceHost{{}, true};
+    for (const ResultRow& row : {same, replaced, replaced}) rows.Add(row);
+    const SearchOutcome outcome{{{8, L"csrss.exe", true, true}, {12, L"", false, false}}, std::nullopt};
 
-    report.rows.erase(report.rows.begin() + 1, report.rows.begin() + 3);
-    EXPECT_EQ(ExitCodeFor(ArgumentsOutcome::Search, false, OnlyOldCopies(report)), ExitCode::NothingFoundUnsure)
-        << "the code is that of the rows given out";
+    const Report all = ReportOfSearch(L"x.dll", true, false, rows, outcome);
+    ASSERT_EQ(all.rows.size(), 3u);
+    const ReportRow& host = all.rows[0];
+    EXPECT_EQ(std::tuple(host.processId, host.program, host.programPath, host.services, host.moduleVersion),
+              std::tuple(16u, std::wstring(L"svchost.exe"), std::wstring(L"C:\\W\\s32\\svchost.exe"),
+                         std::optional(std::vector<std::wstring>{L"Dnscache"}), std::optional<std::wstring>(L"6.1.7601")));
+    EXPECT_EQ(all.rows[1].services, std::nullopt) << "a host whose services are unknown";
+    EXPECT_EQ(std::tuple(all.rows[1].moduleVersion, all.rows[1].moduleVersionOnDisk, all.rows[1].listedVersion),
+              std::tuple(std::optional<std::wstring>(L"5.1.3.2600"), std::optional<std::wstring>(L"6.0.1"),
+                         std::wstring(L"5.1.3.2600 (на диске 6.0.1)")));
+    EXPECT_EQ(all.unexamined[0].reason, UnexaminedReason::Protected);
+    EXPECT_EQ(all.unexamined[1].reason, UnexaminedReason::Failed);
+    EXPECT_EQ(all.summary, L"Найдено строк: 3, процессов: 2. Процессов со старой копией модуля: 1. Не удалось проверить "
+                           L"процессов: 2.");
+
+    const Report old = ReportOfSearch(L"x.dll", true, true, rows, outcome);
+    EXPECT_EQ(old.rows.size(), 2u);
+    EXPECT_EQ(old.summary, L"Найдено строк: 2, процессов: 1. Процессов со старой копией модуля: 1. Не удалось проверить "
+                           L"процессов: 2.");
 }

@@ -3,7 +3,7 @@
 #include <atomic>
 #include <tuple>
 
-#include "fixtures/MemoryResultsList.h"
+#include "search/MemoryResultsList.h"
 #include "platform/Parallel.h"
 #include "search/ModuleSearch.h"
 

@@ -28,7 +28,7 @@ struct ConsoleRequest {
 // case-insensitive. A quote only groups, so that a blank in it separates nothing; it is never
 // part of a switch or its value (no file name can hold one): /out:"C:\a b\x.json" and
 // PowerShell's "/out:C:\a b\x.json" both name C:\a b\x.json. The first word that does not start
-// with "/" or with a quote and "/" starts the specification, which runs to the end, trimmed as
+// with "/" or with a quote and "/" starts the module specification, which runs to the end, trimmed as
 // the window trims its own (TrimBlanksAndQuotes): a switch after it is part of it.
 // A switch given twice takes its last value. /? anywhere among the switches asks for the usage,
 // whatever else they hold; otherwise the first switch not known (a /format: with another value,

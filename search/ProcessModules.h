@@ -8,7 +8,7 @@
 #include "RunningCopy.h"
 #include "ServiceHost.h"
 
-// A module of a process that matched the specification, and the copy of it the process runs.
+// A module of a process that matched the module specification, and the copy of it the process runs.
 struct MatchedModule {
     std::wstring path;
     ModuleCopy copy = ModuleCopy::Unknown;

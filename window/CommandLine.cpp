@@ -8,7 +8,7 @@
 namespace {
 
 constexpr std::wstring_view kContains = L"/contains";
-// The copy the offer starts: its switch names the mode; one blank, then the specification.
+// The copy the offer starts: its switch names the mode; one blank, then the module specification.
 constexpr std::pair<std::wstring_view, bool> kOfferSwitches[] = {{L"/elevated", false}, {L"/elevated:contains", true}};
 
 // Whether the text starts with the switch, alone or followed by the blank or tab that ends it.

@@ -11,15 +11,9 @@ namespace {
 // The parent of every process, from one process snapshot.
 std::unordered_map<DWORD, DWORD> ParentsOfProcesses()
 {
-    ToolHelp& toolHelp = Seam<ToolHelp>::Current();
     std::unordered_map<DWORD, DWORD> parents;
-    const UniqueSnapshotHandle snapshot = toolHelp.CreateSnapshot(TH32CS_SNAPPROCESS, 0);
-    if (!snapshot) return parents;
-    PROCESSENTRY32W record{};
-    record.dwSize = sizeof record;
-    for (bool more = toolHelp.FirstProcess(snapshot.get(), record); more;
-         more = toolHelp.NextProcess(snapshot.get(), record)) {
-        parents[record.th32ProcessID] = record.th32ParentProcessID;
+    for (const SnapshotProcess& process : ProcessesInSnapshot().value_or(std::vector<SnapshotProcess>())) {
+        parents[process.processId] = process.parentId;
     }
     return parents;
 }

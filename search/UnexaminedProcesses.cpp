@@ -11,15 +11,9 @@ namespace {
 // The program's file name of every process, from one process snapshot; empty when it fails.
 std::unordered_map<DWORD, std::wstring> ProgramNamesFromSnapshot()
 {
-    ToolHelp& toolHelp = Seam<ToolHelp>::Current();
     std::unordered_map<DWORD, std::wstring> names;
-    const UniqueSnapshotHandle snapshot = toolHelp.CreateSnapshot(TH32CS_SNAPPROCESS, 0);
-    if (!snapshot) return names;
-    PROCESSENTRY32W record{};
-    record.dwSize = sizeof record;
-    for (bool more = toolHelp.FirstProcess(snapshot.get(), record); more;
-         more = toolHelp.NextProcess(snapshot.get(), record)) {
-        names[record.th32ProcessID] = FileNameOf(StringFromBuffer(record.szExeFile, std::size(record.szExeFile)));
+    for (const SnapshotProcess& process : ProcessesInSnapshot().value_or(std::vector<SnapshotProcess>())) {
+        names[process.processId] = FileNameOf(process.exeFile);
     }
     return names;
 }

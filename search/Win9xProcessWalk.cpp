@@ -6,15 +6,9 @@
 
 std::optional<ListingFailure> WalkWin9xProcesses(const SearchRun& run)
 {
-    ToolHelp& toolHelp = Seam<ToolHelp>::Current();
-    const UniqueSnapshotHandle snapshot = toolHelp.CreateSnapshot(TH32CS_SNAPPROCESS, 0);
-    if (!snapshot) return ListingFailure{ListingFailure::Listing::ProcessSnapshot, GetLastError()};
-    PROCESSENTRY32W record{};
-    record.dwSize = sizeof record;
-    for (bool more = toolHelp.FirstProcess(snapshot.get(), record); more;
-         more = toolHelp.NextProcess(snapshot.get(), record)) {
-        ScanWin9xModules(run, record.th32ProcessID, StringFromBuffer(record.szExeFile, std::size(record.szExeFile)));
-    }
+    const std::optional<std::vector<SnapshotProcess>> processes = ProcessesInSnapshot();
+    if (!processes) return ListingFailure{ListingFailure::Listing::ProcessSnapshot, GetLastError()};
+    for (const SnapshotProcess& process : *processes) ScanWin9xModules(run, process.processId, process.exeFile);
     return std::nullopt;
 }
 

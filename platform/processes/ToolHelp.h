@@ -2,6 +2,10 @@
 #include <windows.h>
 #include <tlhelp32.h>
 
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "platform/Seam.h"
 #include "platform/UniqueResource.h"
 
@@ -18,3 +22,14 @@ public:
 };
 template <>
 ToolHelp& Seam<ToolHelp>::Default();
+
+// A process as one snapshot of all processes lists it.
+struct SnapshotProcess {
+    DWORD processId = 0;
+    DWORD parentId = 0;
+    std::wstring exeFile;  // its program: the file name, or on the 9x family the path
+};
+
+// Every process of one snapshot of all processes; nullopt when the snapshot fails, with the
+// reason in the last error.
+std::optional<std::vector<SnapshotProcess>> ProcessesInSnapshot();

@@ -12,7 +12,7 @@
 //   /elevated SPEC       the ends-with test
 //   /elevated:contains SPEC
 //                        the contains test
-// with one blank, then the specification exactly as it was searched; the offer is never
+// with one blank, then the module specification exactly as it was searched; the offer is never
 // made again.
 struct StartRequest {
     std::wstring specification;

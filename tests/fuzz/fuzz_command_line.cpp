@@ -1,5 +1,5 @@
 // The command line comes from outside: parsing it must never fail or read outside it, and the copy started by the
-// offer must get back exactly the specification and the mode it was given, whatever the specification holds.
+// offer must get back exactly the module specification and the mode it was given, whatever it holds.
 #include <cstdlib>
 
 #include "FuzzText.h"

@@ -1,5 +1,5 @@
 // Reading any argument text must never fail and gives exactly one outcome; switches built from the
-// fuzz bytes read back as built, with the specification after them trimmed as the window trims its own.
+// fuzz bytes read back as built, with the module specification after them trimmed as the window trims its own.
 #include <algorithm>
 #include <cstdlib>
 #include <optional>

@@ -32,13 +32,13 @@ TEST(ConsoleArguments, SwitchesBeforeTheSpecificationTheirValuesQuotedOrWholeInQ
          {L"kernel32.dll", false, false, ReportFormat::Json, L"C:\\a b\\x.json"}},
         {L"\"/out:C:\\a b\\x.json\" x", {L"x", false, false, ReportFormat::Table, L"C:\\a b\\x.json"}},  // PowerShell's
         {L"/CONTAINS  /replaced  \"my file.dll\" ", {L"my file.dll", true, true, ReportFormat::Table, std::nullopt}},
-        // a switch after the specification is part of it
+        // a switch after the module specification is part of it
         {L"x /contains", {L"x /contains", false, false, ReportFormat::Table, std::nullopt}},
         {L"\t/Format:CSV\t/OUT:D:\\Out\\R.csv\tx.dll", {L"x.dll", false, false, ReportFormat::Csv, L"D:\\Out\\R.csv"}},
         {L"/format:csv /out:a.txt /format:table /out:b.txt x", {L"x", false, false, ReportFormat::Table, L"b.txt"}},
         {L"/contains /contains \" spaced.dll \"", {L"spaced.dll", true, false, ReportFormat::Table, std::nullopt}},
         {L"/out:\"C:\\a\"\\b.txt x", {L"x", false, false, ReportFormat::Table, L"C:\\a\\b.txt"}},  // quotes only group
-        // not a quote and then "/": the specification
+        // not a quote and then "/": the module specification
         {L"\"\"/x", {L"\"\"/x", false, false, ReportFormat::Table, std::nullopt}},
     };
     for (const auto& [arguments, choices] : cases) {

@@ -55,86 +55,58 @@ CliRun RunCli(const std::wstring& arguments)
 
 std::string Utf8(const std::wstring& text) { return Utf8FromUtf16(text); }
 
-// A JSON text's syntax, whole (RFC 8259), and how many objects its "rows" array holds.
+// Whether a text is one JSON value (RFC 8259) in ASCII only, control characters escaped; how many objects its "rows"
+// array holds.
 class JsonSyntax {
 public:
     explicit JsonSyntax(const std::string& text) : text_(text) {}
     bool Valid()
     {
-        Blanks();
-        if (!Value(0)) return false;
-        Blanks();
-        return at_ == text_.size();
+        int objects = 0;
+        return Value(0, objects) && (Blanks(), at_ == text_.size());
     }
     int rows = -1;
 
 private:
-    bool Value(int depth)
+    // One value; of an array's or an object's items, `objects` counts those that are objects.
+    bool Value(int depth, int& objects)
     {
+        Blanks();
         if (at_ >= text_.size() || depth > 32) return false;
-        const char c = text_[at_];
-        if (c == '{') return Container('}', depth, true);
-        if (c == '[') return Container(']', depth, false);
-        if (c == '"') return String(nullptr);
-        for (const char* word : {"true", "false", "null"}) {
-            if (text_.compare(at_, std::strlen(word), word) == 0) return at_ += std::strlen(word), true;
+        if (text_[at_] == '"') return String(nullptr);
+        if (Take('{') || Take('[')) {
+            const bool object = text_[at_ - 1] == '{';
+            for (int items = 0; !(Blanks(), Take(object ? '}' : ']')); ++items) {
+                std::string key;
+                if (items > 0 && !Take(',')) return false;
+                if (object && !(Blanks(), String(&key) && (Blanks(), Take(':')))) return false;
+                Blanks();
+                objects += Take('{') ? (--at_, 1) : 0;
+                int inner = 0;
+                if (!Value(depth + 1, inner)) return false;
+                if (object && depth == 0 && key == "rows") rows = inner;
+            }
+            return true;
+        }
+        for (const std::string word : {"true", "false", "null"}) {
+            if (text_.compare(at_, word.size(), word) == 0) return at_ += word.size(), true;
         }
         const std::size_t start = at_;
         while (at_ < text_.size() && std::strchr("-+.eE0123456789", text_[at_]) != nullptr) ++at_;
         return at_ > start;
     }
-    bool Container(char close, int depth, bool object)
-    {
-        ++at_;
-        int items = 0;
-        std::string key;
-        for (Blanks(); at_ < text_.size() && text_[at_] != close; Blanks()) {
-            if (items++ > 0 && !Expect(',')) return false;
-            Blanks();
-            if (object && (!String(&key) || (Blanks(), !Expect(':')))) return false;
-            Blanks();
-            const std::size_t valueStart = at_;
-            if (!Value(depth + 1)) return false;
-            if (object && depth == 0 && key == "rows") rows = Count(valueStart);
-        }
-        return Expect(close);
-    }
     bool String(std::string* value)
     {
-        if (!Expect('"')) return false;
         std::string read;
-        for (; at_ < text_.size() && text_[at_] != '"'; ++at_) {
-            if (static_cast<unsigned char>(text_[at_]) < 0x20 || static_cast<unsigned char>(text_[at_]) > 0x7E) {
-                return false;  // only ASCII, control characters escaped
-            }
-            if (text_[at_] == '\\' && (++at_ >= text_.size() || std::strchr("\"\\/bfnrtu", text_[at_]) == nullptr)) {
-                return false;
-            }
-            read += text_[at_];
+        for (const bool opened = Take('"'); opened && at_ < text_.size() && text_[at_] != '"'; read += text_[at_++]) {
+            const auto c = static_cast<unsigned char>(text_[at_]);
+            if (c < 0x20 || c > 0x7E) return false;
+            if (c == '\\' && (++at_ >= text_.size() || std::strchr("\"\\/bfnrtu", text_[at_]) == nullptr)) return false;
         }
         if (value != nullptr) *value = read;
-        return Expect('"');
+        return Take('"');
     }
-    int Count(std::size_t arrayStart) const
-    {
-        int objects = 0, depth = 0;
-        bool inString = false;
-        for (std::size_t i = arrayStart; i < at_; ++i) {
-            const char c = text_[i];
-            if (inString) {
-                if (c == '\\') ++i;
-                else if (c == '"') inString = false;
-            } else if (c == '"') {
-                inString = true;
-            } else if (c == '{' && ++depth == 1) {
-                ++objects;
-            } else if (c == '}') {
-                --depth;
-            }
-        }
-        return objects;
-    }
-    bool Expect(char c) { return at_ < text_.size() && text_[at_] == c ? (++at_, true) : false; }
+    bool Take(char c) { return at_ < text_.size() && text_[at_] == c ? (++at_, true) : false; }
     void Blanks()
     {
         while (at_ < text_.size() && std::strchr(" \t\r\n", text_[at_]) != nullptr) ++at_;
@@ -143,28 +115,26 @@ private:
     std::size_t at_ = 0;
 };
 
-// RFC 4180 records: quoted fields may hold commas, quotes (doubled) and line breaks.
+// RFC 4180 records, each ended by CR LF: quoted fields may hold commas, quotes (doubled) and line breaks.
 std::vector<std::vector<std::string>> CsvRecords(const std::string& text)
 {
-    std::vector<std::vector<std::string>> records(1, std::vector<std::string>(1));
+    std::vector<std::vector<std::string>> records;
+    std::vector<std::string> record(1);
     bool quoted = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quoted && c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
-            records.back().back() += '"';
+        if (text.compare(i, 2, quoted ? "\"\"" : "\r\n") == 0) {
             ++i;
-        } else if (c == '"') {
+            if (quoted) record.back() += '"';
+            else records.push_back(std::exchange(record, std::vector<std::string>(1)));
+        } else if (text[i] == '"') {
             quoted = !quoted;
-        } else if (!quoted && c == ',') {
-            records.back().emplace_back();
-        } else if (!quoted && c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            records.emplace_back(1);
-            ++i;
+        } else if (!quoted && text[i] == ',') {
+            record.emplace_back();
         } else {
-            records.back().back() += c;
+            record.back() += text[i];
         }
     }
-    if (records.back() == std::vector<std::string>(1)) records.pop_back();
+    if (record != std::vector<std::string>(1)) records.push_back(record);
     return records;
 }
 

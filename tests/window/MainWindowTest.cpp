@@ -550,20 +550,6 @@ TEST_F(MainWindowTest, StartsAsDesignedAndSearchesFromTheKeyboardAndTheRealCtrlK
         for (Control button : kActionButtons) EXPECT_TRUE(IsEnabled(button));
         EXPECT_EQ(Beeps(), 7) << "every search and the terminate end with a beep";
     });
-    Behaviour("Enter presses the focused button however it got the focus, which is drawn as the default", [&] {
-        SetForegroundWindow(window->Handle());
-        boxes.answers = {IDCANCEL, IDCANCEL};
-        const std::size_t before = boxes.shown.size();
-        ClickWithTheMouse(Control::TerminateButton);
-        Pump();  // the confirmation, answered Cancel
-        Inject({{VK_RETURN, true}, {VK_RETURN, false}});
-        ASSERT_EQ(boxes.shown.size(), before + 2) << "Enter brings the confirmation back";
-        EXPECT_EQ(boxes.shown.back().text, boxes.shown[before].text);
-        EXPECT_TRUE(DrawnAsDefault(Control::TerminateButton) && !DrawnAsDefault(Control::SearchButton));
-        SetFocus(Handle(Control::ResultsList));
-        EXPECT_TRUE(DrawnAsDefault(Control::SearchButton) && !DrawnAsDefault(Control::TerminateButton))
-            << "«Найти» again once the focus leaves the buttons";
-    });
     Behaviour("a search that disables the focused button gives the focus to the box, «Найти» drawn as default", [&] {
         const SystemKeyboard system;
         SetFocus(Handle(Control::TerminateButton));
@@ -647,6 +633,8 @@ TEST_F(MainWindowTest, EnterPressesEveryPushButtonOfTheDesignHoweverItGotTheFocu
                 for (int tabs = 0; tabs < 12 && GetFocus() != Handle(design.id); ++tabs) PressKey(VK_TAB);
             }
             ASSERT_EQ(GetFocus(), Handle(design.id));
+            EXPECT_TRUE(DrawnAsDefault(design.id)) << "the focused button is drawn as the default";
+            EXPECT_EQ(DrawnAsDefault(Control::SearchButton), design.id == Control::SearchButton);
             PressKey(VK_RETURN);
             for (const auto& other : main_window::kControls) {
                 const std::size_t times = other.id == design.id ? (byMouse ? 2 : 1) : 0;
@@ -655,6 +643,9 @@ TEST_F(MainWindowTest, EnterPressesEveryPushButtonOfTheDesignHoweverItGotTheFocu
         }
     }
     EXPECT_EQ(pushButtons, 6);
+    SetFocus(Handle(Control::ResultsList));
+    EXPECT_TRUE(DrawnAsDefault(Control::SearchButton) && !DrawnAsDefault(Control::ElevateButton))
+        << "«Найти» again once the focus leaves the buttons";
     g_box = nullptr;
 }
 

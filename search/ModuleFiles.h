@@ -15,7 +15,7 @@
 struct ModuleFile {
     enum class Open {
         Read,     // opened: `stamp` holds its headers where they are valid
-        Missing,  // no file or no folder there (2, 3): it was renamed or deleted
+        Missing,  // no file or no folder there (2, 3) on a drive this session has: renamed or deleted
         Failed,   // any other failure: nothing is known of it
     };
     Open open = Open::Failed;

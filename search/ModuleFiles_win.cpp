@@ -1,12 +1,16 @@
 #include "ModuleFiles_win.h"
 
 #include "platform/files/FileRead.h"
+#include "platform/text/TextOperations.h"
 
 ModuleFile ReadModuleFile(const std::wstring& path)
 {
     ModuleFile file;
     const FileStart start = ReadFileStart(path, kImageHeaderBytes);
-    if (start.error == ERROR_FILE_NOT_FOUND || start.error == ERROR_PATH_NOT_FOUND) {
+    // A drive letter another logon session mapped or substituted is no drive here: its files are not known to be gone.
+    const std::wstring root = DriveRootOf(path);
+    const bool driveHere = root.empty() || GetDriveTypeW(root.c_str()) != DRIVE_NO_ROOT_DIR;
+    if (driveHere && (start.error == ERROR_FILE_NOT_FOUND || start.error == ERROR_PATH_NOT_FOUND)) {
         file.open = ModuleFile::Open::Missing;
         return file;
     }

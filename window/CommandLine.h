@@ -9,8 +9,9 @@
 // the whole. A switch holds a "/", which no file name can.
 //   /contains            search with the contains test, as with Ctrl held
 // The copy started by the offer to check every process with full rights:
-//   /elevated SPEC       the ends-with test
-//   /elevated:contains SPEC
+//   /elevated SPECIFICATION
+//                        the ends-with test
+//   /elevated:contains SPECIFICATION
 //                        the contains test
 // with one blank, then the module specification exactly as it was searched; the offer is never
 // made again.

@@ -12,10 +12,20 @@ UniqueServiceHandle OpenManager()
     return UniqueServiceHandle(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT | SC_MANAGER_ENUMERATE_SERVICE));
 }
 
-UniqueServiceHandle OpenService(const UniqueServiceHandle& manager, const std::wstring& name, DWORD access)
+// A service's handle, or none and the failing call's code, taken before the manager's handle closes (closing it is a
+// call of its own, which may change the thread's last error).
+struct OpenedService {
+    UniqueServiceHandle handle;
+    DWORD error = ERROR_SUCCESS;
+};
+
+OpenedService OpenService(const std::wstring& name, DWORD access)
 {
-    if (!manager) return UniqueServiceHandle();
-    return UniqueServiceHandle(OpenServiceW(manager.get(), name.c_str(), access));
+    const UniqueServiceHandle manager = OpenManager();
+    if (!manager) return {UniqueServiceHandle(), GetLastError()};
+    UniqueServiceHandle service(OpenServiceW(manager.get(), name.c_str(), access));
+    const DWORD error = service ? ERROR_SUCCESS : GetLastError();
+    return {std::move(service), error};
 }
 
 // A list that keeps growing between the calls that size it and fill it is given up on.
@@ -51,7 +61,7 @@ public:
     }
     std::optional<std::vector<std::wstring>> RunningDependents(const std::wstring& name) override
     {
-        const UniqueServiceHandle service = OpenService(OpenManager(), name, SERVICE_ENUMERATE_DEPENDENTS);
+        const UniqueServiceHandle service = OpenService(name, SERVICE_ENUMERATE_DEPENDENTS).handle;
         if (!service) return std::nullopt;
         std::vector<BYTE> buffer(4096);
         for (int attempt = 0; attempt < kListAttempts; ++attempt) {
@@ -71,7 +81,7 @@ public:
     }
     std::optional<ServiceStatus> Status(const std::wstring& name) override
     {
-        const UniqueServiceHandle service = OpenService(OpenManager(), name, SERVICE_QUERY_STATUS);
+        const UniqueServiceHandle service = OpenService(name, SERVICE_QUERY_STATUS).handle;
         SERVICE_STATUS_PROCESS status{};
         DWORD needed = 0;
         if (!service || !QueryServiceStatusEx(service.get(), SC_STATUS_PROCESS_INFO, reinterpret_cast<BYTE*>(&status),
@@ -82,16 +92,16 @@ public:
     }
     DWORD Stop(const std::wstring& name) override
     {
-        const UniqueServiceHandle service = OpenService(OpenManager(), name, SERVICE_STOP);
-        if (!service) return GetLastError();
+        const OpenedService service = OpenService(name, SERVICE_STOP);
+        if (!service.handle) return service.error;
         SERVICE_STATUS status{};
-        return ControlService(service.get(), SERVICE_CONTROL_STOP, &status) ? ERROR_SUCCESS : GetLastError();
+        return ControlService(service.handle.get(), SERVICE_CONTROL_STOP, &status) ? ERROR_SUCCESS : GetLastError();
     }
     DWORD Start(const std::wstring& name) override
     {
-        const UniqueServiceHandle service = OpenService(OpenManager(), name, SERVICE_START);
-        if (!service) return GetLastError();
-        return StartServiceW(service.get(), 0, nullptr) ? ERROR_SUCCESS : GetLastError();
+        const OpenedService service = OpenService(name, SERVICE_START);
+        if (!service.handle) return service.error;
+        return StartServiceW(service.handle.get(), 0, nullptr) ? ERROR_SUCCESS : GetLastError();
     }
 };
 

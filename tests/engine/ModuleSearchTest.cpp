@@ -13,6 +13,7 @@
 #include "fixtures/HelperProcess.h"
 #include "fixtures/TestService.h"
 #include "platform/processes/OwnProcess.h"
+#include "search/ModuleFiles_win.h"
 #include "search/NtProcessWalk.h"
 #include "search/ProcessEntryKey.h"
 
@@ -436,4 +437,20 @@ TEST(ModuleSearch, EachRowKeepsWhoRanItsProcessItsSessionWhetherThisDesktopsUser
     EXPECT_EQ(owners, (std::map<DWORD, ProcessOwner>{{mine.Id(), {session, true, L""}},
                                                      {others.Id(), {session, false, L""}},
                                                      {packaged.Id(), {session, true, L"N_8wekyb3d8bbwe!App"}}}));
+}
+
+// A drive letter that only another logon session has (another user's mapped drive, the user's own seen elevated):
+// what is not found there is not known to be gone.
+TEST(ModuleFiles, AFileIsMissingOnlyWhereItsDriveIsThisSessionsOwn)
+{
+    ScratchFolder folder;
+    wchar_t unknown[] = L"?:\\";
+    for (wchar_t letter = L'D'; letter <= L'Y' && unknown[0] == L'?'; ++letter) {
+        const wchar_t root[] = {letter, L':', L'\\', L'\0'};
+        if (GetDriveTypeW(root) == DRIVE_NO_ROOT_DIR) unknown[0] = letter;
+    }
+    ASSERT_NE(unknown[0], L'?');
+    EXPECT_EQ(ReadModuleFile(folder.Path() + L"\\gone_xq30.dll").open, ModuleFile::Open::Missing);
+    EXPECT_EQ(ReadModuleFile(folder.Path() + L"\\no folder\\gone_xq30.dll").open, ModuleFile::Open::Missing);
+    EXPECT_EQ(ReadModuleFile(std::wstring(unknown) + L"Tools\\gone_xq30.dll").open, ModuleFile::Open::Failed);
 }

@@ -2,8 +2,8 @@
 // fuzz bytes read back as built, with the module specification after them trimmed as the window trims its own.
 #include <algorithm>
 #include <cstdlib>
-#include <optional>
 #include <string_view>
+#include <tuple>
 
 #include "FuzzText.h"
 #include "console/ConsoleArguments.h"
@@ -11,41 +11,14 @@
 
 namespace {
 
-void CheckOneOutcome(const ConsoleRequest& request)
+// One of the outcomes, with what it holds: a search its specification, a usage error alone its message.
+bool OneOutcome(const ConsoleRequest& r)
 {
-    switch (request.outcome) {
-    case ArgumentsOutcome::Search:
-        if (request.specification.empty() || !request.error.empty()) std::abort();
-        return;
-    case ArgumentsOutcome::Help:
-        if (!request.error.empty()) std::abort();
-        return;
-    case ArgumentsOutcome::UsageError:
-        if (request.error.empty()) std::abort();
-        return;
-    }
-    std::abort();
+    using enum ArgumentsOutcome;
+    return r.outcome == Search ? !r.specification.empty() && r.error.empty()
+           : r.outcome == Help ? r.error.empty()
+                               : r.outcome == UsageError && !r.error.empty();
 }
-
-// The fuzz bytes taken from the front; zero once they run out.
-class ByteSource {
-public:
-    ByteSource(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-    std::uint8_t Next() { return size_ > 0 ? (--size_, *data_++) : 0; }
-    std::wstring TextOf(std::size_t bytes)
-    {
-        bytes = std::min(bytes, size_);
-        std::wstring text = TextFromBytes(data_, bytes);
-        data_ += bytes;
-        size_ -= bytes;
-        return text;
-    }
-    std::wstring Rest() { return TextOf(size_); }
-
-private:
-    const std::uint8_t* data_;
-    std::size_t size_;
-};
 
 // The ASCII letters of the text upper-cased where the bits say, one bit a letter in turn.
 std::wstring InMixedCase(std::wstring_view text, std::uint8_t bits)
@@ -58,86 +31,65 @@ std::wstring InMixedCase(std::wstring_view text, std::uint8_t bits)
     return mixed;
 }
 
-struct Built {
-    std::wstring arguments;
-    bool contains = false;
-    bool replacedOnly = false;
-    ReportFormat format = ReportFormat::Table;
-    std::optional<std::wstring> outFile;
-};
-
-void AddSwitch(Built& built, ByteSource& bytes, std::wstring_view outFile)
-{
-    static constexpr std::wstring_view kSeparators[] = {L" ", L"\t", L"  ", L" \t "};
-    static constexpr std::pair<std::wstring_view, ReportFormat> kFormats[] = {
-        {L"table", ReportFormat::Table}, {L"csv", ReportFormat::Csv}, {L"json", ReportFormat::Json}};
-    const std::uint8_t choice = bytes.Next();
-    const std::uint8_t caseBits = bytes.Next();
-    switch (choice % 4) {
-    case 0:
-        built.arguments += InMixedCase(L"/contains", caseBits);
-        built.contains = true;
-        break;
-    case 1:
-        built.arguments += InMixedCase(L"/replaced", caseBits);
-        built.replacedOnly = true;
-        break;
-    case 2: {
-        const auto& [name, format] = kFormats[(choice / 4) % 3];
-        built.arguments += InMixedCase(L"/format:", caseBits) + InMixedCase(name, bytes.Next());
-        built.format = format;
-        break;
-    }
-    default: {
-        const bool blank = outFile.find_first_of(L" \t") != std::wstring_view::npos;
-        const std::wstring name = InMixedCase(L"/out:", caseBits);
-        if ((choice / 4) % 3 == 0 && !blank) {
-            built.arguments += name + std::wstring(outFile);
-        } else if ((choice / 4) % 3 == 1) {
-            built.arguments += name + L"\"" + std::wstring(outFile) + L"\"";
-        } else {
-            built.arguments += L"\"" + name + std::wstring(outFile) + L"\"";  // as PowerShell passes it
-        }
-        built.outFile = outFile;
-        break;
-    }
-    }
-    built.arguments += kSeparators[(choice / 16) % 4];
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    CheckOneOutcome(ParseConsoleArguments(TextFromBytes(data, size)));
+    if (!OneOutcome(ParseConsoleArguments(TextFromBytes(data, size)))) std::abort();
 
-    ByteSource bytes(data, size);
-    const std::size_t switches = bytes.Next() % 8;
-    const std::size_t outFileBytes = bytes.Next() % 64;
-    Built built;
-    std::wstring outFile = bytes.TextOf(outFileBytes);
-    std::erase(outFile, L'"');
-    if (outFile.empty()) outFile = L"f";
-    // Each /out: names a file of its own, so that a repeated one shows which of them counts.
-    for (std::size_t i = 0; i < switches; ++i) AddSwitch(built, bytes, outFile + std::to_wstring(i));
+    // The bytes from the front, zero once they run out: how many switches, a file name, then each switch.
+    std::size_t at = 0;
+    const auto next = [&]() -> std::uint8_t { return at < size ? data[at++] : 0; };
+    const std::size_t switches = next() % 8;
+    const std::size_t fileBytes = std::min<std::size_t>(next() % 64, size - at);
+    std::wstring file = TextFromBytes(data + at, fileBytes);
+    at += fileBytes;
+    std::erase(file, L'"');  // no file name holds one
+    if (file.empty()) file = L"f";
 
-    std::wstring specification = bytes.Rest();
+    static constexpr std::wstring_view kSeparators[] = {L" ", L"\t", L"  ", L" \t "};
+    static constexpr std::pair<std::wstring_view, ReportFormat> kFormats[] = {
+        {L"table", ReportFormat::Table}, {L"csv", ReportFormat::Csv}, {L"json", ReportFormat::Json}};
+    std::wstring arguments;
+    ConsoleRequest built;  // what the switches ask for
+    for (std::size_t i = 0; i < switches; ++i) {
+        const std::uint8_t choice = next(), caseBits = next();
+        const std::size_t form = (choice / 4) % 3;
+        if (choice % 4 == 0) {
+            arguments += InMixedCase(L"/contains", caseBits);
+            built.contains = true;
+        } else if (choice % 4 == 1) {
+            arguments += InMixedCase(L"/replaced", caseBits);
+            built.replacedOnly = true;
+        } else if (choice % 4 == 2) {
+            arguments += InMixedCase(L"/format:", caseBits) + InMixedCase(kFormats[form].first, next());
+            built.format = kFormats[form].second;
+        } else {
+            // Each /out: names a file of its own, so that a repeated one shows which of them counts.
+            const std::wstring name = InMixedCase(L"/out:", caseBits), path = file + std::to_wstring(i);
+            const bool bare = form == 0 && path.find_first_of(L" \t") == std::wstring::npos;
+            // the value quoted, or the whole switch as PowerShell passes it
+            arguments += bare ? name + path : form == 1 ? name + L"\"" + path + L"\"" : L"\"" + name + path + L"\"";
+            built.outFile = path;
+        }
+        arguments += kSeparators[(choice / 16) % 4];
+    }
+
+    // The rest is the module specification, a letter before it where it would start like a switch.
+    std::wstring specification = TextFromBytes(data + at, size - at);
     const std::size_t first = specification.find_first_not_of(L" \t");
     if (first != std::wstring::npos && (specification[first] == L'/' || specification[first] == L'"')) {
         specification.insert(first, L"m");
     }
-    built.arguments += specification;
-
-    const ConsoleRequest request = ParseConsoleArguments(built.arguments);
-    CheckOneOutcome(request);
-    const std::wstring trimmed = TrimBlanksAndQuotes(specification);
-    if (trimmed.empty()) {
-        if (request.outcome != ArgumentsOutcome::UsageError || request.error != L"Не задано имя модуля.") std::abort();
-        return 0;
-    }
-    if (request.outcome != ArgumentsOutcome::Search || request.specification != trimmed ||
-        request.contains != built.contains || request.replacedOnly != built.replacedOnly ||
-        request.format != built.format || request.outFile != built.outFile) {
+    const ConsoleRequest request = ParseConsoleArguments(arguments + specification);
+    built.specification = TrimBlanksAndQuotes(specification);
+    const auto read = [](const ConsoleRequest& r) {
+        return std::tie(r.outcome, r.specification, r.contains, r.replacedOnly, r.format, r.outFile);
+    };
+    if (!OneOutcome(request) ||
+        (built.specification.empty()
+             ? request.outcome != ArgumentsOutcome::UsageError || request.error != L"Не задано имя модуля."
+             : read(request) != read(built))) {
         std::abort();
     }
     return 0;

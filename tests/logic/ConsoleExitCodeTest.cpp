@@ -46,24 +46,14 @@ TEST(ConsoleExitCode, AUsageErrorOutranksAFailureAFailureAnyFindingARowAnUnsureN
 TEST(ConsoleReport, FromTheSearchsRowsWithServicesUnknownAsNullAndOnlyOldCopiesWithReplaced)
 {
     MemoryResultsList rows;
-    ResultRow same;
-    same.program = L"svchost.exe (Dnscache)";
-    same.moduleVersion = L"6.1.7601";
-    same.modulePath = L"C:\\W\\s32\\x.dll";
-    same.processKey = L"&H00000010|C:\\W\\s32\\svchost.exe";
-    same.processStart = 116444736000000000;
-    same.copy = ModuleCopy::Same;
-    same.runningVersion = same.diskVersion = FileVersion{6, 1, 0, 7601};
-    same.host = ServiceHost{{{L"Dnscache", std::vector<std::wstring>{}}}, false};
-    same.owner.sessionId = 0;
-    ResultRow replaced = same;
-    replaced.program = L"app.exe";
-    replaced.moduleVersion = L"5.1.3.2600 (на диске 6.0.1)";
-    replaced.processKey = L"&H00000014|C:\\A\\app.exe";
-    replaced.copy = ModuleCopy::Replaced;
-    replaced.runningVersion = FileVersion{5, 1, 3, 2600};
-    replaced.diskVersion = FileVersion{6, 0, 0, 1};
-    replaced.host = ServiceHost{{}, true};
+    // the program, the version column, the module, the key, the start, the copy, the versions, the services, the owner
+    const ResultRow same{L"svchost.exe (Dnscache)", L"6.1.7601", L"C:\\W\\s32\\x.dll",
+                         L"&H00000010|C:\\W\\s32\\svchost.exe", 116444736000000000, ModuleCopy::Same,
+                         FileVersion{6, 1, 0, 7601}, FileVersion{6, 1, 0, 7601},
+                         ServiceHost{{{L"Dnscache", std::vector<std::wstring>{}}}, false}, ProcessOwner{0, false, L""}};
+    const ResultRow replaced{L"app.exe", L"5.1.3.2600 (на диске 6.0.1)", same.modulePath, L"&H00000014|C:\\A\\app.exe",
+                             same.processStart, ModuleCopy::Replaced, FileVersion{5, 1, 3, 2600},
+                             FileVersion{6, 0, 0, 1}, ServiceHost{{}, true}, same.owner};
     for (const ResultRow& row : {same, replaced, replaced}) rows.Add(row);
     const SearchOutcome outcome{{{8, L"csrss.exe", true, true}, {12, L"", false, false}}, std::nullopt};
 

@@ -12,67 +12,22 @@ Report SampleReport()
 {
     Report report;
     report.specification = L"x.dll";
+    // A row's fields in their order: processId, processStart, program, programPath, services, sessionId,
+    // moduleVersion, moduleVersionOnDisk, copy, modulePath, and the window's program and version columns.
+    const std::vector<std::wstring> none;
     report.rows = {
-        {.processId = 4242,
-         .processStart = 134412602281236789,  // 2026-12-09T03:23:48.1236789Z: shown cut to .123
-         .program = L"редактор2026.exe",
-         .programPath = L"C:\\Программы\\Мой\\редактор2026.exe",
-         .services = std::vector<std::wstring>{},
-         .sessionId = 1,
-         .moduleVersion = L"1.2.0.4",
-         .moduleVersionOnDisk = L"1.2.0.4",
-         .copy = ModuleCopy::Same,
-         .modulePath = L"C:\\Программы\\Мой\\x.dll",
-         .listedProgram = L"редактор2026.exe",
-         .listedVersion = L"1.2.4"},
-        {.processId = 77,
-         .processStart = 133828415999990000,
-         .program = L"tool.exe",
-         .programPath = L"C:\\Tools\\a,b\\tool.exe",
-         .services = std::vector<std::wstring>{},
-         .sessionId = 2,
-         .moduleVersion = L"2.0.1.1",
-         .moduleVersionOnDisk = L"2.0.1.7",
-         .copy = ModuleCopy::Replaced,
-         .modulePath = L"C:\\Tools\\a,b\\say \"hi\"\\x.dll",
-         .listedProgram = L"tool.exe",
-         .listedVersion = L"2.0.1.1"},
-        {.processId = 1040,
-         .processStart = 133536384000000000,
-         .program = L"svchost.exe",
-         .programPath = L"C:\\Windows\\System32\\svchost.exe",
-         .services = std::vector<std::wstring>{L"BITS", L"wuauserv"},
-         .sessionId = 0,
-         .moduleVersion = L"10.0.19041.1",
-         .moduleVersionOnDisk = std::nullopt,
-         .copy = ModuleCopy::Gone,
-         .modulePath = L"C:\\Windows\\System32\\x.dll",
-         .listedProgram = L"svchost.exe",
-         .listedVersion = L"10.0.19041.1"},
-        {.processId = 1100,
-         .processStart = 116444736000000000,
-         .program = L"svchost.exe",
-         .programPath = L"C:\\Windows\\System32\\svchost.exe",
-         .services = std::nullopt,
-         .sessionId = 0,
-         .moduleVersion = std::nullopt,
-         .moduleVersionOnDisk = L"10.0.19041.1",
-         .copy = ModuleCopy::Unknown,
-         .modulePath = L"C:\\Windows\\System32\\x.dll",
-         .listedProgram = L"svchost.exe",
-         .listedVersion = L"---"},
-        {.processId = 5000,
-         .processStart = std::nullopt,
-         .program = L"app\xD83D\xDE00.exe",
-         .programPath = L"D:\\Apps\\app\xD83D\xDE00.exe",
-         .services = std::vector<std::wstring>{},
-         .sessionId = std::nullopt,
-         .moduleVersion = L"3.1",
-         .moduleVersionOnDisk = L"3.1",
-         .copy = ModuleCopy::Same,
-         .modulePath = L"D:\\Apps\\x.dll",
-         .listedProgram = L"app\xD83D\xDE00.exe",
-         .listedVersion = L"3.1"},
+        {4242, 134412602281236789,  // 2026-12-09T03:23:48.1236789Z: shown cut to .123
+         L"редактор2026.exe", L"C:\\Программы\\Мой\\редактор2026.exe", none, 1, L"1.2.0.4", L"1.2.0.4",
+         ModuleCopy::Same, L"C:\\Программы\\Мой\\x.dll", L"редактор2026.exe", L"1.2.4"},
+        {77, 133828415999990000, L"tool.exe", L"C:\\Tools\\a,b\\tool.exe", none, 2, L"2.0.1.1", L"2.0.1.7",
+         ModuleCopy::Replaced, L"C:\\Tools\\a,b\\say \"hi\"\\x.dll", L"tool.exe", L"2.0.1.1"},
+        {1040, 133536384000000000, L"svchost.exe", L"C:\\Windows\\System32\\svchost.exe",
+         std::vector<std::wstring>{L"BITS", L"wuauserv"}, 0, L"10.0.19041.1", std::nullopt, ModuleCopy::Gone,
+         L"C:\\Windows\\System32\\x.dll", L"svchost.exe", L"10.0.19041.1"},
+        {1100, 116444736000000000, L"svchost.exe", L"C:\\Windows\\System32\\svchost.exe", std::nullopt, 0,
+         std::nullopt, L"10.0.19041.1", ModuleCopy::Unknown, L"C:\\Windows\\System32\\x.dll", L"svchost.exe", L"---"},
+        {5000, std::nullopt, L"app\xD83D\xDE00.exe", L"D:\\Apps\\app\xD83D\xDE00.exe", none, std::nullopt, L"3.1",
+         L"3.1", ModuleCopy::Same, L"D:\\Apps\\x.dll", L"app\xD83D\xDE00.exe", L"3.1"},
     };
     report.unexamined = {{624, L"csrss.exe", UnexaminedReason::Protected},
                          {1234, L"svchost.exe", UnexaminedReason::Refused}};
@@ -194,11 +149,4 @@ TEST(ConsoleFormats, CsvQuotesAFieldWithACommaAQuoteOrALineBreakOnly)
         report.unexamined = {{1, program, UnexaminedReason::Failed}};
         EXPECT_EQ(UnexaminedCsvText(report), std::wstring(L"1,") + field + L",failed\r\n") << program;
     }
-}
-
-TEST(ConsoleFormats, TheOutputFileIsUtf8WithAByteOrderMarkButInJson)
-{
-    EXPECT_EQ(OutputFileBytes(L"Мой", ReportFormat::Table), "\xEF\xBB\xBF\xD0\x9C\xD0\xBE\xD0\xB9");
-    EXPECT_EQ(OutputFileBytes(L"Мой", ReportFormat::Csv), "\xEF\xBB\xBF\xD0\x9C\xD0\xBE\xD0\xB9");
-    EXPECT_EQ(OutputFileBytes(L"{}\r\n", ReportFormat::Json), "{}\r\n");
 }

@@ -49,15 +49,11 @@ struct Image {
     std::size_t NumberOfRvaAndSizes() const { return is64Bit ? 0x104 : 0xF4; }
     std::size_t ResourceEntry() const { return is64Bit ? 0x118 : 0x108; }
 
-    void Put16(std::size_t at, std::uint32_t value)
+    void Put16(std::size_t at, std::uint32_t value) { PutLittleEndian(at, value, 2); }
+    void Put32(std::size_t at, std::uint32_t value) { PutLittleEndian(at, value, 4); }
+    void PutLittleEndian(std::size_t at, std::uint32_t value, std::size_t size)
     {
-        bytes[at] = static_cast<std::uint8_t>(value);
-        bytes[at + 1] = static_cast<std::uint8_t>(value >> 8);
-    }
-    void Put32(std::size_t at, std::uint32_t value)
-    {
-        Put16(at, value & 0xFFFF);
-        Put16(at + 2, value >> 16);
+        for (std::size_t i = 0; i < size; ++i) bytes[at + i] = static_cast<std::uint8_t>(value >> 8 * i);
     }
     void Put(std::size_t at, std::u16string_view text)
     {
@@ -118,19 +114,11 @@ struct Reader {
     std::uint64_t furthest = 0;
 };
 
-std::string Text(const std::optional<FileVersion>& version)
-{
-    if (!version) return "none";
-    return std::to_string(version->major) + "." + std::to_string(version->minor) + "." +
-           std::to_string(version->build) + "." + std::to_string(version->revision);
-}
-
 // Where the image ends: at SizeOfImage, or sooner at the end of its bytes.
 std::uint64_t ImageEnd(const Image& image)
 {
     const auto& b = image.bytes;
-    const std::uint32_t sizeOfImage = b[0xD0] | b[0xD1] << 8 | b[0xD2] << 16 | std::uint32_t{b[0xD3]} << 24;
-    return std::min<std::uint64_t>(sizeOfImage, b.size());
+    return std::min<std::uint64_t>(b[0xD0] | b[0xD1] << 8 | b[0xD2] << 16 | std::uint32_t{b[0xD3]} << 24, b.size());
 }
 
 // The stamp of the first `size` bytes, in a buffer of just that size (so that the sanitizer sees a read past it).
@@ -221,16 +209,16 @@ TEST(ImageHeaders, VersionOfTheLoadedImageOnlyFromInsideIt)
         {"the version resource read short", [](Image& i) { i.shortAt = 0x1300; i.shortAnswer = 91; }},
     };
     for (bool is64Bit : {false, true}) {
-        const auto check = [is64Bit](const Case& c, const char* expected) {
+        const auto check = [is64Bit](const Case& c, std::optional<FileVersion> expected) {
+            SCOPED_TRACE(std::string(c.what) + (is64Bit ? ", PE32+" : ", PE32"));
             Image image(is64Bit);
             c.patch(image);
             Reader reader{image};
-            EXPECT_EQ(Text(ReadLoadedImageVersion(std::ref(reader))), expected)
-                << c.what << (is64Bit ? ", PE32+" : ", PE32");
-            EXPECT_LE(reader.furthest, ImageEnd(image)) << c.what << (is64Bit ? ", PE32+" : ", PE32");
+            EXPECT_EQ(ReadLoadedImageVersion(std::ref(reader)), expected);
+            EXPECT_LE(reader.furthest, ImageEnd(image));
         };
-        for (const Case& c : found) check(c, "5.1.3.2600");
-        for (const Case& c : notFound) check(c, "none");
+        for (const Case& c : found) check(c, FileVersion{5, 1, 3, 2600});
+        for (const Case& c : notFound) check(c, std::nullopt);
     }
 }
 

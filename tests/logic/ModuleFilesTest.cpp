@@ -7,12 +7,6 @@
 #include "platform/Parallel.h"
 #include "search/ModuleSearch.h"
 
-namespace {
-
-constexpr ImageStamp k64{true, 0x5E000000, 0x9000, 0x1234};
-
-}  // namespace
-
 // The reader is asked from the workers at once: it shares nothing but an atomic count.
 TEST(ModuleFiles, EachDistinctPathReadOnceOnManyWorkersALongOneInItsExtendedFormAZeroBuildLeftOut)
 {
@@ -38,14 +32,10 @@ TEST(ModuleFiles, EachDistinctPathReadOnceOnManyWorkersALongOneInItsExtendedForm
 TEST(RunningCopy, TheImageAProcessRunsAgainstTheFileAtItsPath)
 {
     using Open = ModuleFile::Open;
-    ImageStamp later = k64;
-    later.timeDateStamp += 1;
-    ImageStamp larger = k64;
-    larger.sizeOfImage += 0x1000;
-    ImageStamp otherSum = k64;
-    otherSum.checkSum = 0;
-    ImageStamp pe32 = k64;
-    pe32.is64Bit = false;
+    // a 64-bit image, then it with one field changed each
+    constexpr ImageStamp k64{true, 0x5E000000, 0x9000, 0x1234}, later{true, 0x5E000001, 0x9000, 0x1234},
+        larger{true, 0x5E000000, 0xA000, 0x1234}, otherSum{true, 0x5E000000, 0x9000, 0},
+        pe32{false, 0x5E000000, 0x9000, 0x1234};
     // the image in memory, the file: how it was opened and its headers; the verdict
     const std::tuple<std::optional<ImageStamp>, Open, std::optional<ImageStamp>, ModuleCopy> cases[] = {
         {k64, Open::Read, k64, ModuleCopy::Same},
@@ -74,9 +64,7 @@ TEST(RunningCopy, TheImageAProcessRunsAgainstTheFileAtItsPath)
 // The version column and the row's copy as one module of a process reads them, through a search's files.
 TEST(RunningCopy, TheVersionColumnKeepsTheDesignsTextUnlessTheProcessRunsAnOldCopy)
 {
-    const ImageStamp old{true, 1, 0x9000, 0}, pe32{false, 1, 0x9000, 0};
-    ImageStamp newer = old;
-    newer.timeDateStamp = 2;
+    const ImageStamp old{true, 1, 0x9000, 0}, pe32{false, 1, 0x9000, 0}, newer{true, 2, 0x9000, 0};
     ModuleFiles files([&](const std::wstring& path) {
         if (path == L"C:\\m\\gone.dll") return ModuleFile{ModuleFile::Open::Missing, std::nullopt, std::nullopt};
         if (path == L"C:\\W\\SysWOW64\\k.dll") return ModuleFile{ModuleFile::Open::Read, FileVersion{6, 1, 0, 32}, pe32};
